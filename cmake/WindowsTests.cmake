@@ -1,0 +1,41 @@
+# Test executables of the Windows build: one GoogleTest program per subsystem folder under
+# tests/, plus the helper programs that end-to-end tests start as real processes.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+foreach(gtarget gtest gtest_main gmock gmock_main)
+    if(TARGET ${gtarget})
+        target_compile_options(${gtarget} PRIVATE -w)
+    endif()
+endforeach()
+
+foreach(layer foundation framework controls filelists app)
+    file(GLOB test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${layer}/*.cpp)
+    if(NOT test_sources)
+        continue()
+    endif()
+    add_executable(${layer}_tests ${test_sources})
+    target_include_directories(${layer}_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${layer}_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
+    add_test(NAME ${layer}_tests COMMAND ${layer}_tests --gtest_brief=1)
+    set_tests_properties(${layer}_tests PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+endforeach()
+
+# End-to-end: each tests/e2e/<name>Probe.cpp is a small program built on the library that
+# the e2e test executable starts through Wine with a real command line.
+file(GLOB probe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probes/*.cpp)
+foreach(probe_source ${probe_sources})
+    get_filename_component(probe ${probe_source} NAME_WE)
+    add_executable(${probe} WIN32 ${probe_source})
+    target_link_libraries(${probe} PRIVATE vantry_winmain ${VANTRY_LIBRARIES})
+endforeach()
+
+file(GLOB e2e_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
+if(e2e_sources)
+    add_executable(e2e_tests ${e2e_sources})
+    target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
+    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}")
+    add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
+    set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
+endif()

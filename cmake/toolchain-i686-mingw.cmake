@@ -1,0 +1,4 @@
+# 32-bit Windows: the program's primary target.
+set(KELVANE_TRIPLE i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,4 @@
+# 64-bit Windows: kept compiling and tested so the code stays pointer-size clean.
+set(KELVANE_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,0 +1,7 @@
+// LocalClock: today's date and the time of day from the local clock of the system.
+#pragma once
+
+#include "foundation/DateTime.h"
+
+TDate Today();
+TTime Now(); // with milliseconds; the flag is set

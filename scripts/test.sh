@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds the 32-bit and 64-bit Windows programs
+# and the native sanitized build, starts Xvfb, wineserver and PulseAudio, and runs ctest in
+# each build. Exits non-zero when anything fails.
+set -uo pipefail
+source "$(dirname "$0")/common.sh"
+
+"$KELVANE_ROOT/scripts/install-deps.sh" || exit 1
+
+failed=0
+build_windows i686 || exit 1
+build_windows x86_64 || exit 1
+build_native || exit 1
+
+start_services || exit 1
+
+passed_total=0; failed_total=0
+run_ctest() { # NAME DIR
+    say ""; say "== $1 =="
+    ctest --test-dir "$2" --output-on-failure --timeout 900 2>&1 | tee "$KELVANE_RUN/ctest-$1.log"
+    local status=${PIPESTATUS[0]}
+    local line; line=$(grep -E 'tests passed, [0-9]+ tests failed out of' "$KELVANE_RUN/ctest-$1.log" | tail -n 1)
+    local total failures
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line"); failures=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$line")
+    passed_total=$((passed_total + ${total:-0} - ${failures:-0})); failed_total=$((failed_total + ${failures:-0}))
+    [ "$status" = 0 ] && [ -n "$line" ] || failed=1
+}
+
+run_ctest native "$KELVANE_BUILD/native"
+run_ctest x86_64 "$KELVANE_BUILD/x86_64"
+if can_run_32bit; then
+    run_ctest i686 "$KELVANE_BUILD/i686"
+else
+    say ""; say "== i686 == built; not run: this machine's kernel cannot execute 32-bit programs, so 32-bit Wine cannot start."
+fi
+
+say ""
+say "$passed_total passed, $failed_total failed"
+exit $failed

@@ -1,0 +1,95 @@
+// Starts a program built on the process entry as a real process with real command lines
+// and reads back, from the registry, what its entry parsed and kept.
+#include "ProcessRunner.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* probeKey = "Software\\Orvik\\KelvaneTest\\EntryProbe";
+
+std::string ReadText(const char* name)
+{
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
+        return "<missing>";
+    }
+    return buffer;
+}
+
+std::vector<std::string> ReadList(const char* name)
+{
+    char buffer[1024] = {};
+    DWORD size = sizeof buffer;
+    std::vector<std::string> items;
+    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_MULTI_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
+        items.push_back("<missing>");
+        return items;
+    }
+    for (const char* item = buffer; *item; item += strlen(item) + 1) items.push_back(item);
+    return items;
+}
+
+DWORD ReadNumber(const char* name)
+{
+    DWORD value = 0xDEADBEEF;
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+class ProcessEntry : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
+    std::string probe = ProgramBesideTests("EntryProbe.exe");
+};
+
+} // namespace
+
+TEST_F(ProcessEntry, ParsesTheRealCommandLineAndRunsTheApplication)
+{
+    std::string line = "\"" + probe + "\" C:\\My Music\\a.wav D:\\b.wav /RESTORE:2 /silent: \"log file.txt\"";
+    ASSERT_EQ(7u, RunProcess(line)); // the application's result is the exit code
+
+    EXPECT_EQ(probe, ReadText("ProgramPath"));
+    EXPECT_EQ(probe.substr(0, probe.size() - 4) + ".HLP", ReadText("HelpFilePath"));
+    EXPECT_EQ("EntryProbe", ReadText("ApplicationName"));
+    EXPECT_EQ((std::vector<std::string>{"C:\\My Music\\a.wav", "D:\\b.wav", "log file.txt"}), ReadList("Arguments"));
+    EXPECT_EQ((std::vector<std::string>{"/RESTORE:2", "/silent:"}), ReadList("Switches"));
+    EXPECT_EQ(0u, ReadNumber("RestoreIndex"));
+    EXPECT_EQ("2", ReadText("RestoreValue"));
+    EXPECT_EQ(1u, ReadNumber("InstanceKept"));
+}
+
+TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)
+{
+    ASSERT_EQ(7u, RunProcess("\"" + probe + "\" /?"));
+    EXPECT_EQ((std::vector<std::string>{"/?"}), ReadList("Switches"));
+    EXPECT_EQ(static_cast<DWORD>(-1), ReadNumber("RestoreIndex"));
+}
+
+// With a help file beside the program, "/help" opens it through the shell and ends the
+// process with -1 before the application runs. The ".HLP" type is pointed, for this test
+// only, at the probe itself, which then records the path it was asked to open.
+TEST_F(ProcessEntry, HelpSwitchOpensTheHelpFileAndEnds)
+{
+    TemporaryFolder folder;
+    std::string copy = folder.Path() + "\\HelpProbe.exe";
+    ASSERT_TRUE(CopyFileA(probe.c_str(), copy.c_str(), FALSE));
+    std::string helpFile = folder.Path() + "\\HelpProbe.HLP";
+    ASSERT_TRUE(WriteSmallFile(helpFile, "?_"));
+    ScopedFileTypeCommand association(".hlp", "\"" + probe + "\" /opened \"%1\"");
+
+    EXPECT_EQ(static_cast<DWORD>(-1), RunProcess("\"" + copy + "\" /HELP"));
+    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, probeKey, "Switches", 20000));
+    EXPECT_EQ((std::vector<std::string>{"/opened"}), ReadList("Switches"));
+    std::vector<std::string> opened = ReadList("Arguments");
+    ASSERT_EQ(1u, opened.size());
+    EXPECT_EQ(0, lstrcmpiA(helpFile.c_str(), opened[0].c_str())) << opened[0];
+}

@@ -1,0 +1,32 @@
+// A program on the library's process entry that records what the entry parsed and kept,
+// in its own application key, so a test can start it with a real command line.
+#include "foundation/CommandLine.h"
+#include "foundation/GlobalStores.h"
+#include "foundation/HeapStringList.h"
+#include "foundation/ProcessEntry.h"
+#include "foundation/RegistrySection.h"
+
+THeapString ApplicationKeyPath() { return THeapString("Software\\Orvik\\KelvaneTest\\EntryProbe"); }
+
+THeapString ApplicationDisplayName() { return THeapString("EntryProbe"); }
+
+int ApplicationMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    THeapStringList arguments;
+    for (int i = 0; i < ArgumentCount(); ++i) arguments.Append(Argument(i));
+    THeapStringList switches;
+    for (int i = 0; i < ProcessCommandLine().SwitchCount(); ++i) switches.Append(ProcessCommandLine().Switch(i));
+
+    TRegistrySection section(ApplicationStore(), "");
+    TRegistryStore& store = section.Store();
+    store.WriteString("ProgramPath", ProgramPath());
+    store.WriteString("HelpFilePath", HelpFilePath());
+    store.WriteString("ApplicationName", ApplicationName());
+    store.WriteMultiString("Arguments", arguments);
+    store.WriteMultiString("Switches", switches);
+    int restore = FindSwitch("/restore");
+    store.WriteDword("RestoreIndex", static_cast<DWORD>(restore));
+    store.WriteString("RestoreValue", restore >= 0 ? SwitchValue(restore) : THeapString("-"));
+    store.WriteDword("InstanceKept", instance == ProgramInstance() ? 1 : 0);
+    return 7;
+}
