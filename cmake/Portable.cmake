@@ -10,6 +10,10 @@ set(VANTRY_PORTABLE_SOURCES
     foundation/Calendar.cpp
     foundation/CalendarText.cpp
     foundation/DateTime.cpp
+    framework/AccessKeys.cpp
+    foundation/Macros.cpp
+    foundation/PathOperations.cpp
+    foundation/CharacterWidth.cpp
 )
 
 # Unit tests of that code; they build for Windows too.
@@ -20,6 +24,10 @@ set(VANTRY_PORTABLE_TESTS
     tests/foundation/CharTextTest.cpp
     tests/foundation/CommandLineTest.cpp
     tests/foundation/DateTimeTest.cpp
+    tests/framework/AccessKeysTest.cpp
+    tests/foundation/MacrosTest.cpp
+    tests/foundation/PathOperationsTest.cpp
+    tests/foundation/CharacterWidthTest.cpp
 )
 
 # libFuzzer targets (native only): tests/fuzz/<name>.cpp with seeds in tests/fuzz/corpus/<name>/.
@@ -27,4 +35,8 @@ set(VANTRY_FUZZERS
     TextWalkersFuzzer
     CommandLineFuzzer
     DateFormatFuzzer
+    AccessKeysFuzzer
+    MacrosFuzzer
+    PathOperationsFuzzer
+    CharacterWidthFuzzer
 )

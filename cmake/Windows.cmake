@@ -23,13 +23,16 @@ endfunction()
 set(VANTRY_SYSTEM_LIBRARIES ole32 oleaut32 uuid shell32 comctl32 comdlg32 winmm gdi32 user32 advapi32 kernel32 version)
 vantry_library(vantry_foundation foundation ${VANTRY_SYSTEM_LIBRARIES})
 foreach(layer framework controls filelists)
-    set(deps vantry_foundation)
+    vantry_library(vantry_${layer} ${layer} vantry_foundation)
+endforeach()
+# A shape owns its element tree and elements reach their shape, so framework and controls
+# need each other: link them both ways once both exist (CMake repeats such static libraries).
+foreach(layer framework controls filelists)
     foreach(lower framework controls)
-        if(TARGET vantry_${lower} AND NOT lower STREQUAL layer)
-            list(APPEND deps vantry_${lower})
+        if(TARGET vantry_${layer} AND TARGET vantry_${lower} AND NOT lower STREQUAL layer)
+            target_link_libraries(vantry_${layer} PUBLIC vantry_${lower})
         endif()
     endforeach()
-    vantry_library(vantry_${layer} ${layer} ${deps})
 endforeach()
 
 set(VANTRY_LIBRARIES)
@@ -45,8 +48,49 @@ target_include_directories(vantry_winmain PRIVATE ${PROJECT_SOURCE_DIR})
 
 file(GLOB app_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
 file(GLOB rc_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.rc)
+# The icons and the logo are made from the text pixel maps; the .rc finds them on its
+# include path.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB pixmaps CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/pixmaps/*.txt)
+set(resource_images)
+foreach(pixmap ${pixmaps})
+    get_filename_component(image ${pixmap} NAME)
+    string(REGEX REPLACE "\\.bmp\\.txt$" ".bmp" image ${image})
+    string(REGEX REPLACE "_ICON\\.txt$" "_ICON.ico" image ${image})
+    if(image MATCHES "\\.(ico|bmp)$")
+        list(APPEND resource_images ${CMAKE_BINARY_DIR}/resources/${image})
+    endif()
+endforeach()
+add_custom_command(OUTPUT ${resource_images}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make-resources.py
+            ${PROJECT_SOURCE_DIR}/resources/pixmaps ${CMAKE_BINARY_DIR}/resources
+    DEPENDS ${pixmaps} ${PROJECT_SOURCE_DIR}/scripts/make-resources.py
+    COMMENT "Making icons and bitmaps from the pixel maps")
+add_custom_target(kelvane_images DEPENDS ${resource_images})
+set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS "${resource_images}")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/resources")
+
 add_executable(kelvane WIN32 ${app_sources} ${rc_sources})
+add_dependencies(kelvane kelvane_images)
 target_link_libraries(kelvane PRIVATE vantry_winmain ${VANTRY_LIBRARIES})
 set_target_properties(kelvane PROPERTIES OUTPUT_NAME kelvane)
 
+# The help file that WinHelpA opens beside the program, written from its text source.
+set(KELVANE_HELP_FILE ${CMAKE_BINARY_DIR}/Kelvane.HLP)
+add_custom_command(OUTPUT ${KELVANE_HELP_FILE}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make-help.py
+            ${PROJECT_SOURCE_DIR}/resources/help/Kelvane.help.txt ${KELVANE_HELP_FILE}
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/help/Kelvane.help.txt ${PROJECT_SOURCE_DIR}/scripts/make-help.py
+    COMMENT "Writing the help file Kelvane.HLP")
+add_custom_target(kelvane_help DEPENDS ${KELVANE_HELP_FILE})
+add_dependencies(kelvane kelvane_help)
+
 include(cmake/WindowsTests.cmake)
+
+# The background and control tests load the program's icons and logo from their own module.
+foreach(resource_user foundation_tests framework_tests)
+    if(TARGET ${resource_user})
+        target_sources(${resource_user} PRIVATE ${rc_sources})
+        add_dependencies(${resource_user} kelvane_images)
+    endif()
+endforeach()

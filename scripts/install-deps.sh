@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(wine wine32:i386 wine64 fonts-wine g++-mingw-w64-i686 g++-mingw-w64-x86-64
           mingw-w64-tools xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic locales
           pulseaudio pulseaudio-utils sox cmake clang-14 libclang-rt-14-dev)
+# The resource and help-file generators are Python 3 (standard library only).
+command -v python3 >/dev/null 2>&1 || packages+=(python3)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -1,0 +1,86 @@
+// The system's file-open and file-save dialogs, started from a path and giving one back.
+#include "foundation/FileDialogs.h"
+
+#include "foundation/PathOperations.h"
+#include "foundation/SpecialFolders.h"
+#include "foundation/StringOperations.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace {
+
+const int fileNameSize = MAX_PATH;
+
+// The folder the dialog opens in. A drive root keeps its backslash: "C:" alone would mean
+// the current folder of that drive.
+THeapString StartFolder(const char* path)
+{
+    THeapString folder = DirectoryOf(path);
+    if (folder.IsEmpty()) folder = SpecialFolderPath(CSIDL_DESKTOP);
+    int length = folder.Length();
+    bool isDriveRoot = length == 3 && folder.Byte(1) == ':';
+    if (length > 0 && !isDriveRoot && LastChar(folder) == "\\") folder = Left(folder, length - 1);
+    return folder;
+}
+
+struct TDialogRun {
+    OPENFILENAMEA dialog;
+    char fileName[fileNameSize];
+    THeapString startFolder;
+};
+
+void Prepare(TDialogRun& run, const THeapString& path, HWND owner, const char* filter, const char* defaultExtension,
+             const char* title, int filterIndex, DWORD flags)
+{
+    std::memset(&run.dialog, 0, sizeof run.dialog);
+    run.startFolder = StartFolder(path);
+    lstrcpynA(run.fileName, FileNameOf(path), fileNameSize);
+    // The old structure size: the dialog then looks the same on every system.
+    run.dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    run.dialog.hwndOwner = owner;
+    run.dialog.lpstrFilter = filter;
+    run.dialog.nFilterIndex = static_cast<DWORD>(filterIndex);
+    run.dialog.lpstrFile = run.fileName;
+    run.dialog.nMaxFile = fileNameSize;
+    run.dialog.lpstrInitialDir = run.startFolder;
+    run.dialog.lpstrTitle = title;
+    run.dialog.lpstrDefExt = defaultExtension;
+    run.dialog.Flags = flags;
+}
+
+// Runs the dialog and gives the focus back to the window that had it before.
+bool Run(TDialogRun& run, BOOL(WINAPI* show)(LPOPENFILENAMEA), THeapString& path)
+{
+    HWND focus = GetFocus();
+    bool chosen = show(&run.dialog) != FALSE;
+    if (focus && IsWindow(focus)) SetFocus(focus);
+    if (chosen) path = run.fileName;
+    return chosen;
+}
+
+} // namespace
+
+bool AskOpenFile(THeapString& path, HWND owner, const char* filter, const char* defaultExtension, bool* readOnly,
+                 const char* title, int filterIndex)
+{
+    DWORD flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+    if (!readOnly) flags |= OFN_HIDEREADONLY;
+    else if (*readOnly) flags |= OFN_READONLY;
+    TDialogRun run;
+    Prepare(run, path, owner, filter, defaultExtension, title, filterIndex, flags);
+    if (!Run(run, GetOpenFileNameA, path)) return false;
+    if (readOnly) *readOnly = (run.dialog.Flags & OFN_READONLY) != 0;
+    return true;
+}
+
+bool AskSaveFile(THeapString& path, HWND owner, const char* filter, const char* defaultExtension, const char* title,
+                 int filterIndex)
+{
+    TDialogRun run;
+    Prepare(run, path, owner, filter, defaultExtension, title, filterIndex,
+            OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
+    return Run(run, GetSaveFileNameA, path);
+}

@@ -1,0 +1,15 @@
+// The system's file-open and file-save dialogs, started from a path and giving one back.
+#pragma once
+
+#include "foundation/HeapString.h"
+
+#include <windows.h>
+
+// `path` suggests the folder and file name and becomes the chosen file. `readOnly`, when
+// given, sets the dialog's read-only check box and takes its answer; when null the box is
+// hidden. `filter` is the dialog's double-NUL-terminated list; `filterIndex` is 1-based.
+// False when the user cancels (the path stays as it was).
+bool AskOpenFile(THeapString& path, HWND owner, const char* filter, const char* defaultExtension, bool* readOnly,
+                 const char* title, int filterIndex = 1);
+bool AskSaveFile(THeapString& path, HWND owner, const char* filter, const char* defaultExtension, const char* title,
+                 int filterIndex = 1);

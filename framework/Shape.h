@@ -1,0 +1,160 @@
+// TShape: the dialog-like top-level window filled with layout elements.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "controls/ElementGroup.h"
+#include "foundation/HeapString.h"
+#include "foundation/RegistryStore.h"
+#include "framework/KeyboardTable.h"
+#include "framework/ShapeStatusText.h"
+#include "framework/Window.h"
+
+class TShape : public TWindow {
+public:
+    // None of these creates a window. A null title is the application's name; elements
+    // (a null-terminated array or argument list) go to the root group and stay the caller's.
+    TShape(HWND owner, const char* title);
+    TShape(HWND owner, const char* title, TElement* const* elements);
+    TShape(HWND owner, const char* title, TElement* first, ...);
+    TShape(HWND owner, TElement* const* elements);
+    TShape(HWND owner, TElement* first, ...);
+    ~TShape() override;
+
+    // The virtual operations, in slot order.
+    virtual HWND Create();
+    virtual bool PreTranslate(MSG* message);
+    virtual void OnBeforeCreate();
+    virtual void OnSetupDone();
+    virtual bool CanClose();
+    virtual void OnClosing();
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT OnSysCommand(UINT command, int x, int y);
+    virtual int OnCommand(int id, HWND control, int code); // 0 handled, -1 not
+    virtual bool OnNotify(int id, NMHDR* header);
+    virtual void Spare();
+    virtual void SaveValues(TRegistryStore& store);
+    virtual void LoadValues(TRegistryStore& store);
+
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR CALLBACK PreDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Runs the shape until its window is gone; the result code.
+    int ShowModal();
+    int ShowModal(const char* title);
+    int ShowModal(TElement* const* elements);
+    int ShowModal(const char* title, TElement* const* elements);
+    int ShowModal(TElement* first, ...);
+    int ShowModal(const char* title, TElement* first, ...);
+    // Shows the shape and returns at once; closing it posts `command` to the owner.
+    void ShowModeless(int command);
+    void ShowModeless(int command, TElement* const* elements);
+    void ShowModeless(int command, TElement* first, ...);
+    void EndShape(int resultCode);
+
+    // One-shot modal shapes with the default title (or the given one).
+    static int RunShape(HWND owner, const char* placementName, TElement* const* elements);
+    static int RunShape(HWND owner, const char* placementName, TElement* first, ...);
+    static int RunShape(HWND owner, const char* placementName, const char* title, TElement* const* elements);
+    static int RunShape(HWND owner, const char* placementName, const char* title, TElement* first, ...);
+
+    HWND Handle() const { return hwnd; }
+    const THeapString& Title() const { return title; }
+    void SetTitle(const char* text);
+    int ResultCode() const { return resultCode; }
+    void SetResultCode(int code) { resultCode = code; }
+    const THeapString& Name() const { return name; }
+    void SetName(const char* text) { name = text; }
+    TElementGroup& RootGroup() { return rootGroup; }
+    HWND StatusBar() const { return statusBar; }
+    int StatusBarId() const { return statusBarId; }
+    void SetStatusBarId(int id) { statusBarId = id; automaticStatusBarId = id == -1; }
+    void SetMargins(int horizontal, int vertical) { marginX = horizontal; marginY = vertical; }
+    bool Closable() const { return closable; }
+    void SetClosable(bool flag) { closable = flag; }
+    void SetShowAtSetup(bool flag) { showAtSetup = flag; }
+    void SetStopSoundOnClose(bool flag) { stopSoundOnClose = flag; }
+    bool StopSoundOnClose() const { return stopSoundOnClose; }
+    void SetPalette(HPALETTE newPalette) { palette = newPalette; }
+    void SetMenu(HMENU newMenu) { menu = newMenu; }
+    TKeyboardTable& Keys() { return keys; }
+    const THeapString& PlacementName() const { return placementName; }
+    TRegistryStore* PlacementStore() const { return placementStore; }
+    void SetPlacement(TRegistryStore* store, const char* valueName);
+    HMENU HelpMenu() const { return helpMenu; }
+    int NotificationCommand() const { return notificationCommand; }
+
+    // For elements while the shape measures and places them.
+    int NextControlId() { return ++nextControlId; }
+    void RegisterCaption(THeapString* caption);
+    bool KeysAssigned() const { return keysAssigned; }
+    void AddShowHideListener(TElement* element);
+    void RemoveShowHideListener(TElement* element);
+    void NotifyShowHide(bool shown);
+
+    // Run after the window is gone (or forced, with the window still there); the result code.
+    int Teardown(HWND formerWindow);
+    // The close handling of WM_CLOSE; false when CanClose kept the window.
+    bool HandleClose();
+
+    // The shape whose settings change reloads the shared painters (null: every shape does).
+    static void SetApplicationMainShape(TShape* shape);
+    static TShape* ApplicationMainShape();
+    // A floating list that takes the commands of every shape while it is open.
+    static void SetCommandReceiver(TElement* receiver);
+    static TElement* CommandReceiver();
+
+protected:
+    bool helpMenuWanted; // set by a derived class in OnBeforeCreate
+
+private:
+    friend struct TShapeMessages;
+    void InitShape(const char* titleText);
+    void BeforeCreate();
+    void RunCreateSequence();
+    void Setup();
+    void CreateStatusBar();
+    void MeasureAndPlace();
+    void FitClientSize(int width, int height);
+    void CreateHelpMenu();
+    void BindHelpKey();
+    void ChooseFirstPosition();
+    void ShowAtFirstPosition();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled);
+    int RunModal();
+
+    THeapString name;          // subkey of SaveValues/LoadValues when not empty
+    TElementGroup rootGroup;   // its children are borrowed
+    bool ownerWasEnabled;
+    HFONT font;                // borrowed: stock object
+    int statusBarId;           // 0 none, -1 the next automatic id
+    bool automaticStatusBarId; // the id is taken again at every setup
+    TShapeStatusText statusText;
+    THeapString title;
+    int resultCode;
+    HMENU menu;                // borrowed: given to CreateWindowExA
+    HMENU helpMenu;            // owned: destroyed by the teardown
+    HWND helpWindow;           // borrowed: the window under the cursor at the last help menu
+    HWND statusBar;            // borrowed: a child, destroyed with the shape
+    TKeyboardTable keys;
+    HPALETTE palette;          // borrowed
+    int marginX;
+    int marginY;
+    bool closable;
+    bool showAtSetup;
+    bool keysAssigned;
+    std::vector<THeapString*> captions; // borrowed: the elements' captions
+    int nextControlId;
+    bool stopSoundOnClose;
+    std::vector<TElement*> showHideListeners; // borrowed
+    TRegistryStore* placementStore;           // borrowed; null means the application's "Serialize"
+    THeapString placementName;
+    int notificationCommand;                  // posted to the owner when a modeless shape closes
+    bool dialogHosted;                        // runs in a system dialog (PreDlgProc)
+};
+
+// The shape that owns a window: the window's own "TShapeDlg" property, else its parent's.
+TShape* ShapeOfWindow(HWND anyChildOrShape);

@@ -1,0 +1,410 @@
+// The shape's message handler: one small function per message it handles.
+#include "framework/ShapeMessages.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "foundation/CommandLine.h"
+#include "foundation/SystemChecks.h"
+#include "foundation/WindowBackground.h"
+#include "framework/Shape.h"
+#include "framework/ShapeHooks.h"
+#include "framework/TransparentControls.h"
+
+namespace {
+
+const char dropDownClass[] = "FloatComboListClass";
+const char dropDownTitle[] = "DropDownList";
+const UINT helpMenuCommand = 9999;
+
+HWND Handle(TShape& shape) { return shape.Handle(); }
+
+int StatusBarHeight(TShape& shape)
+{
+    if (!shape.StatusBar()) return 0;
+    RECT bar;
+    GetClientRect(shape.StatusBar(), &bar);
+    return bar.bottom - bar.top;
+}
+
+struct RowEntry {
+    UINT message;
+    TShapeMessages::Row row;
+};
+
+const RowEntry rows[] = {
+    {WM_DESTROY, &TShapeMessages::Destroy},
+    {WM_NCDESTROY, &TShapeMessages::NcDestroy},
+    {WM_SIZE, &TShapeMessages::Size},
+    {WM_SETFOCUS, &TShapeMessages::SetFocus},
+    {WM_PAINT, &TShapeMessages::Paint},
+    {WM_CLOSE, &TShapeMessages::Close},
+    {WM_SHOWWINDOW, &TShapeMessages::ShowWindow},
+    {WM_SETTINGCHANGE, &TShapeMessages::SettingChange},
+    {WM_ACTIVATEAPP, &TShapeMessages::ActivateApp},
+    {WM_DRAWITEM, &TShapeMessages::DrawItem},
+    {WM_MEASUREITEM, &TShapeMessages::MeasureItem},
+    {WM_NOTIFY, &TShapeMessages::Notify},
+    {WM_HELP, &TShapeMessages::Help},
+    {WM_CONTEXTMENU, &TShapeMessages::ContextMenu},
+    {WM_NCHITTEST, &TShapeMessages::NcHitTest},
+    {WM_NCACTIVATE, &TShapeMessages::NcActivity},
+    {WM_NCLBUTTONDOWN, &TShapeMessages::NcActivity},
+    {WM_NCRBUTTONDOWN, &TShapeMessages::NcActivity},
+    {WM_NCMBUTTONDOWN, &TShapeMessages::NcActivity},
+    {WM_COMMAND, &TShapeMessages::Command},
+    {WM_SYSCOMMAND, &TShapeMessages::SysCommand},
+    {WM_HSCROLL, &TShapeMessages::HScroll},
+    {WM_INITMENUPOPUP, &TShapeMessages::InitMenuPopup},
+    {WM_MENUSELECT, &TShapeMessages::MenuSelect},
+    {WM_MENUCHAR, &TShapeMessages::MenuChar},
+    {WM_CTLCOLORLISTBOX, &TShapeMessages::CtlColorListbox},
+    {WM_SIZING, &TShapeMessages::SizeMove},
+    {WM_MOVING, &TShapeMessages::SizeMove},
+    {WM_ENTERSIZEMOVE, &TShapeMessages::SizeMove},
+    {WM_EXITSIZEMOVE, &TShapeMessages::SizeMove},
+    {WM_QUERYNEWPALETTE, &TShapeMessages::QueryNewPalette},
+    {WM_PALETTECHANGED, &TShapeMessages::PaletteChanged},
+};
+
+BOOL CALLBACK ActivateAppChild(HWND child, LPARAM lParam)
+{
+    const MSG& message = *reinterpret_cast<const MSG*>(lParam);
+    THeapString className = TWindow::ClassNameOf(child);
+    if (className == dropDownClass && GetWindowTextLengthA(child) == 0)
+        PostMessageA(child, WM_SHOWWINDOW, message.wParam, 0);
+    else if (className == "ShapeClass")
+        PostMessageA(child, WM_ACTIVATEAPP, message.wParam, message.lParam);
+    return TRUE;
+}
+
+} // namespace
+
+TShapeMessages::Row TShapeMessages::Find(UINT message)
+{
+    for (const RowEntry& entry : rows)
+        if (entry.message == message) return entry.row;
+    return nullptr;
+}
+
+LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    notHandled = false;
+    TShapeMessages::Row row = TShapeMessages::Find(message);
+    if (!row) {
+        notHandled = true;
+        return 0;
+    }
+    return row(*this, message, wParam, lParam, notHandled);
+}
+
+void CloseDropDownLists()
+{
+    for (HWND list = FindWindowExA(nullptr, nullptr, dropDownClass, dropDownTitle); list;
+         list = FindWindowExA(nullptr, list, dropDownClass, dropDownTitle))
+        PostMessageA(list, WM_KILLFOCUS, 0, 0);
+}
+
+bool AnyDropDownListVisible()
+{
+    for (HWND list = FindWindowExA(nullptr, nullptr, dropDownClass, dropDownTitle); list;
+         list = FindWindowExA(nullptr, list, dropDownClass, dropDownTitle))
+        if (IsWindowVisible(list)) return true;
+    return false;
+}
+
+LRESULT TShapeMessages::Destroy(TShape& shape, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    ReleaseSystemMenu(&shape);
+    notHandled = true;
+    return 0;
+}
+
+// The children are gone by now, so nothing can look the shape up through the property any more.
+LRESULT TShapeMessages::NcDestroy(TShape& shape, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    RemovePropA(Handle(shape), "TShapeDlg");
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::Size(TShape& shape, UINT, WPARAM, LPARAM lParam, bool& notHandled)
+{
+    if (!shape.StatusBar()) {
+        notHandled = true;
+        return 0;
+    }
+    int width = LOWORD(lParam), height = HIWORD(lParam), barHeight = StatusBarHeight(shape);
+    HDWP positions = BeginDeferWindowPos(1);
+    positions = DeferWindowPos(positions, shape.StatusBar(), nullptr, 0, height - barHeight, width, height,
+                               SWP_NOZORDER);
+    EndDeferWindowPos(positions);
+    return 0;
+}
+
+LRESULT TShapeMessages::SetFocus(TShape& shape, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    for (HWND child = GetWindow(Handle(shape), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) && IsWindowEnabled(child)) {
+            ::SetFocus(child);
+            break;
+        }
+    }
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::Paint(TShape& shape, UINT, WPARAM, LPARAM, bool&)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(shape), &paint);
+    RECT area;
+    GetClientRect(Handle(shape), &area);
+    area.bottom -= StatusBarHeight(shape);
+    RECT clip;
+    if (!IsPaletteDevice(dc) && ClientBackground() && IntersectRect(&clip, &area, &paint.rcPaint))
+        ClientBackground()->PaintBackground(dc, area, clip);
+    shape.RootGroup().Paint(&shape, dc);
+    EndPaint(Handle(shape), &paint);
+    return 0;
+}
+
+LRESULT TShapeMessages::Close(TShape& shape, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    if (!shape.HandleClose()) return 0;
+    if (shape.dialogHosted) {
+        EndDialog(Handle(shape), shape.ResultCode());
+        return 0;
+    }
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::ShowWindow(TShape& shape, UINT, WPARAM wParam, LPARAM, bool&)
+{
+    shape.NotifyShowHide(wParam != 0);
+    return 0;
+}
+
+LRESULT TShapeMessages::SettingChange(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (wParam != SPI_SETNONCLIENTMETRICS) {
+        notHandled = true;
+        return 0;
+    }
+    TShape* mainShape = TShape::ApplicationMainShape();
+    if (!mainShape || mainShape == &shape) ReloadSharedBackgrounds();
+    RecomputeMenuMetrics(&shape);
+    for (HWND child = GetWindow(Handle(shape), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        PostMessageA(child, message, wParam, lParam);
+    return 0;
+}
+
+LRESULT TShapeMessages::ActivateApp(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    MSG details{};
+    details.message = message;
+    details.wParam = wParam;
+    details.lParam = lParam;
+    EnumChildWindows(Handle(shape), &ActivateAppChild, reinterpret_cast<LPARAM>(&details));
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::DrawItem(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (shape.StatusBar() && static_cast<int>(wParam) == shape.StatusBarId()) {
+        shape.statusText.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    }
+    const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (item->CtlType == ODT_BUTTON) return DrawTransparentPushButton(*item);
+    return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
+}
+
+LRESULT TShapeMessages::MeasureItem(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (item->CtlType == ODT_BUTTON) return MeasureTransparentPushButton(Handle(shape), *item);
+    return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
+}
+
+LRESULT TShapeMessages::Notify(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (shape.OnNotify(static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam))) return 1;
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::Help(TShape&, UINT, WPARAM, LPARAM lParam, bool&)
+{
+    const HELPINFO* info = reinterpret_cast<const HELPINFO*>(lParam);
+    MessageBeep(MB_ICONASTERISK);
+    DWORD contextId = info->dwContextId ? static_cast<DWORD>(info->dwContextId) : static_cast<DWORD>(-1);
+    DWORD ids[4] = {static_cast<DWORD>(info->iCtrlId), contextId, 0, 0};
+    return WinHelpA(static_cast<HWND>(info->hItemHandle), HelpFilePath(), HELP_WM_HELP,
+                    reinterpret_cast<ULONG_PTR>(ids));
+}
+
+LRESULT TShapeMessages::ContextMenu(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    CloseDropDownLists();
+    HWND clicked = reinterpret_cast<HWND>(wParam);
+    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    if (shape.RootGroup().ContextMenu(clicked, x, y)) {
+        TShape::SetCommandReceiver(nullptr);
+        return 0;
+    }
+    if (shape.HelpMenu()) {
+        shape.helpWindow = clicked;
+        if (GetWindowContextHelpId(clicked)) {
+            TrackPopupMenu(shape.HelpMenu(), TPM_RIGHTBUTTON, x, y, 0, Handle(shape), nullptr);
+            return 0;
+        }
+    }
+    notHandled = true;
+    return 0;
+}
+
+// The whole client area drags the window, except while the right button is down.
+LRESULT TShapeMessages::NcHitTest(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (GetKeyState(VK_RBUTTON) & 0x8000) {
+        notHandled = true;
+        return 0;
+    }
+    LRESULT hit = DefWindowProcA(Handle(shape), message, wParam, lParam);
+    return hit == HTCLIENT ? HTCAPTION : hit;
+}
+
+LRESULT TShapeMessages::NcActivity(TShape&, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    CloseDropDownLists();
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::Command(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    int id = LOWORD(wParam);
+    if (id == IDCANCEL && AnyDropDownListVisible()) {
+        // Escape closes the open list, not the shape.
+        CloseDropDownLists();
+        return -1;
+    }
+    if (id == static_cast<int>(helpMenuCommand)) {
+        MessageBeep(MB_ICONASTERISK);
+        WinHelpA(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
+        return -1;
+    }
+    shape.OnCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::SysCommand(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool&)
+{
+    return shape.OnSysCommand(static_cast<UINT>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
+
+LRESULT TShapeMessages::HScroll(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (shape.RootGroup().HScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam), static_cast<short>(HIWORD(wParam))))
+        return 0;
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::InitMenuPopup(TShape& shape, UINT, WPARAM, LPARAM lParam, bool&)
+{
+    if (HIWORD(lParam)) {
+        bool topmost = (GetWindowLongA(Handle(shape), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        CheckMenuItem(GetSystemMenu(Handle(shape), FALSE), AlwaysOnTopCommand,
+                      MF_BYCOMMAND | (topmost ? MF_CHECKED : MF_UNCHECKED));
+    }
+    return 0;
+}
+
+// Menu help: the string resource of the selected item's id, drawn by the status text.
+LRESULT TShapeMessages::MenuSelect(TShape& shape, UINT, WPARAM wParam, LPARAM, bool& notHandled)
+{
+    notHandled = true;
+    HWND bar = shape.StatusBar();
+    if (!bar) return 0;
+    UINT item = LOWORD(wParam), flags = HIWORD(wParam);
+    if (flags == 0xFFFF || (flags & MF_POPUP)) {
+        int parts[1] = {GetSystemMetrics(SM_CXSCREEN)};
+        SendMessageA(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+        SendMessageA(bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(""));
+        return 0;
+    }
+    RECT client;
+    GetClientRect(bar, &client);
+    int parts[1] = {client.right};
+    SendMessageA(bar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(parts));
+    char text[1024];
+    int length = LoadStringA(TWindow::ModuleInstance(), item, text, sizeof text);
+    text[length > 0 ? length : 0] = '\0';
+    shape.statusText.SetHelp(text, !(flags & (MF_GRAYED | MF_DISABLED)));
+    SendMessageA(bar, SB_SETTEXTA, SBT_OWNERDRAW | SBT_NOBORDERS, reinterpret_cast<LPARAM>(&shape.statusText));
+    return 0;
+}
+
+LRESULT TShapeMessages::MenuChar(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    return HandleMenuChar(&shape, wParam, lParam, notHandled);
+}
+
+LRESULT TShapeMessages::CtlColorListbox(TShape&, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    if (IsWindowEnabled(reinterpret_cast<HWND>(lParam))) {
+        notHandled = true;
+        return 0;
+    }
+    SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT TShapeMessages::SizeMove(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
+{
+    switch (message) {
+    case WM_ENTERSIZEMOVE:
+        BeginSnapTracking(&shape);
+        break;
+    case WM_EXITSIZEMOVE:
+        if (EndSnapTracking(&shape) && !shape.PlacementName().IsEmpty()) StorePlacement(&shape);
+        break;
+    default:
+        TrackSnap(&shape, message == WM_SIZING ? static_cast<int>(wParam) : 0, reinterpret_cast<RECT*>(lParam));
+        return TRUE;
+    }
+    notHandled = true;
+    return 0;
+}
+
+LRESULT TShapeMessages::QueryNewPalette(TShape& shape, UINT, WPARAM, LPARAM, bool& notHandled)
+{
+    if (!shape.palette) {
+        notHandled = true;
+        return 0;
+    }
+    HDC dc = GetDC(Handle(shape));
+    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
+    if (RealizePalette(dc) > 0) InvalidateRect(Handle(shape), nullptr, TRUE);
+    SelectPalette(dc, old, TRUE);
+    ReleaseDC(Handle(shape), dc);
+    return 1;
+}
+
+LRESULT TShapeMessages::PaletteChanged(TShape& shape, UINT, WPARAM wParam, LPARAM, bool& notHandled)
+{
+    notHandled = true;
+    if (!shape.palette || reinterpret_cast<HWND>(wParam) == Handle(shape)) return 0;
+    HDC dc = GetDC(Handle(shape));
+    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
+    RealizePalette(dc);
+    UpdateColors(dc);
+    SelectPalette(dc, old, TRUE);
+    ReleaseDC(Handle(shape), dc);
+    return 0;
+}

@@ -1,0 +1,252 @@
+// TTransparentButton: check boxes, radio buttons, group boxes and owner-drawn push buttons
+// painted over the parent's background, with the default frame following the focus.
+#include "framework/TransparentControls.h"
+
+#include "foundation/HeapString.h"
+#include "foundation/SystemChecks.h"
+#include "framework/HaloText.h"
+#include "framework/TransparentSuperclass.h"
+#include "framework/Window.h"
+
+namespace {
+
+SIZE pushButtonSize = {0, 0};
+
+bool IsTransparentPushButton(HWND window)
+{
+    char name[32];
+    return window && GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, "TransparentPushButton") == 0;
+}
+
+bool IsPushButtonWindow(HWND window)
+{
+    if (!window) return false;
+    if (IsTransparentPushButton(window)) return true;
+    char name[16];
+    if (GetClassNameA(window, name, sizeof name) <= 0 || lstrcmpiA(name, "Button") != 0) return false;
+    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
+// The shape's default push button: its first child that Return would press by default.
+HWND DefaultButtonOf(HWND shape)
+{
+    for (HWND child = GetWindow(shape, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsTransparentDefaultButton(child)) return child;
+        char name[16];
+        if (GetClassNameA(child, name, sizeof name) > 0 && lstrcmpiA(name, "Button") == 0 &&
+            (GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// Another push button of the same parent has the focus, so it shows the default frame.
+bool OtherPushButtonFocused(HWND control)
+{
+    HWND focus = GetFocus();
+    return focus && focus != control && GetParent(focus) == GetParent(control) && IsPushButtonWindow(focus);
+}
+
+HICON ButtonIcon(HWND control)
+{
+    HICON icon = reinterpret_cast<HICON>(SendMessageA(control, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(control, WM_GETICON, ICON_BIG, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrA(control, GCLP_HICON));
+    return icon;
+}
+
+// WM_SETFOCUS / WM_KILLFOCUS of a push button: the default button gives up its thick frame
+// while another push button has the focus, and takes it back when the focus leaves them.
+void MoveDefaultFrame(HWND control, UINT message, HWND otherSide)
+{
+    InvalidateUnderControl(control, 2);
+    HWND defaultButton = DefaultButtonOf(GetParent(control));
+    if (!defaultButton || defaultButton == control) return;
+    if (otherSide && IsPushButtonWindow(otherSide)) return;
+    HDC dc = GetDC(defaultButton);
+    if (!dc) return;
+    TTransparentButton::DrawButton(defaultButton, dc, IsWindowEnabled(defaultButton) != FALSE, false, false, false,
+                                   message == WM_SETFOCUS);
+    ReleaseDC(defaultButton, dc);
+}
+
+bool HeldPressed(HWND control)
+{
+    if (GetKeyState(VK_LBUTTON) & 0x8000) return false;
+    if (GetCapture() != control) return false;
+    POINT cursor;
+    RECT window;
+    GetCursorPos(&cursor);
+    GetWindowRect(control, &window);
+    return PtInRect(&window, cursor) != FALSE;
+}
+
+void PaintButton(HWND control)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(control, &paint);
+    const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
+    TTransparentButton::DrawButton(control, dc, IsWindowEnabled(control) != FALSE, checked, GetFocus() == control,
+                                   HeldPressed(control), false);
+    EndPaint(control, &paint);
+}
+
+// The push-button frame: pressed, or raised with an optional 1-pixel black default frame.
+void DrawPushFrame(HWND control, HDC dc, RECT frame, bool focused, bool pressed, bool withoutDefaultFrame)
+{
+    if (pressed) {
+        DrawEdge(dc, &frame, BDR_RAISEDOUTER, BF_RECT | BF_MONO);
+        InflateRect(&frame, -1, -1);
+        DrawEdge(dc, &frame, BDR_RAISEDOUTER, BF_RECT | BF_FLAT);
+        return;
+    }
+    TTransparentControl* record = TransparentControlOf(control);
+    const bool isDefault = record && record->isDefault && !OtherPushButtonFocused(control) && !withoutDefaultFrame;
+    if (focused || isDefault) {
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        InflateRect(&frame, -1, -1);
+    }
+    DrawEdge(dc, &frame, BDR_RAISEDOUTER, BF_RECT);
+    frame.right -= 1;
+    frame.bottom -= 1;
+    DrawEdge(dc, &frame, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
+    DrawEdge(dc, &frame, BDR_RAISEDINNER, BF_TOPLEFT);
+}
+
+} // namespace
+
+void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
+                                    bool withoutDefaultFrame)
+{
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    const int previousMode = SetBkMode(dc, TRANSPARENT);
+    THeapString text;
+    TWindow::WindowTextOf(control, text);
+    RECT textSize = {0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &textSize, DT_CALCRECT | DT_SINGLELINE);
+    const int textWidth = textSize.right - textSize.left;
+    const int textHeight = textSize.bottom - textSize.top;
+
+    UINT state = 0;
+    if (!enabled) state |= DFCS_INACTIVE;
+    if (checked) state |= DFCS_CHECKED;
+    if (pressed) state |= DFCS_PUSHED;
+
+    RECT client;
+    GetClientRect(control, &client);
+    const int height = client.bottom - client.top;
+    int x = 0;
+    int y = (height - textHeight) / 2;
+    UINT glyph = 0; // DFCS_BUTTONCHECK is 0 itself, so a flag says whether there is one
+    bool hasGlyph = false;
+    switch (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) {
+    case BS_GROUPBOX: {
+        RECT edge = client;
+        edge.top += 6;
+        DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+        x = 9;
+        y = 0;
+        RECT strip = {x, 0, x + textWidth, textHeight};
+        if (!text.IsEmpty()) PaintParentBackground(control, dc, strip);
+        break;
+    }
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        glyph = DFCS_BUTTONRADIO;
+        hasGlyph = true;
+        x = 18;
+        break;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+        glyph = DFCS_BUTTONCHECK;
+        hasGlyph = true;
+        x = 18;
+        break;
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        glyph = DFCS_BUTTON3STATE;
+        hasGlyph = true;
+        x = 18;
+        break;
+    default: // push buttons
+        if (!IsPaletteDevice(dc) && GetFocus() != control) {
+            PaintParentBackground(control, dc, client);
+        } else {
+            FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        }
+        x = (client.right - client.left - textWidth) / 2;
+        if (pressed) ++x, ++y;
+        DrawPushFrame(control, dc, client, focused, pressed, withoutDefaultFrame);
+        break;
+    }
+
+    if (HICON icon = ButtonIcon(control)) {
+        DrawStateA(dc, GetSysColorBrush(COLOR_BTNSHADOW), nullptr, reinterpret_cast<LPARAM>(icon), 0, x - 10,
+                   (height - 16) / 2, 16, 16, DST_ICON | (enabled ? 0 : DSS_DISABLED));
+        x += 8;
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    DrawHaloText(dc, x, y, enabled, text);
+    if (hasGlyph) {
+        RECT box = {0, (height - 13) / 2, 13, (height - 13) / 2 + 13};
+        DrawFrameControl(dc, &box, DFC_BUTTON, glyph | state);
+    }
+    if (focused) {
+        RECT around = {x - 1, y - 1, x + textWidth + 1, y + textHeight + 2};
+        DrawFocusRect(dc, &around);
+    }
+    SetBkMode(dc, previousMode);
+    if (previousFont) SelectObject(dc, previousFont);
+}
+
+LRESULT CALLBACK TTransparentButton::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Both button classes build on "BUTTON": same system procedure, same appended index.
+    const TTransparentSuperclass& superclass = TransparentSuperclass(transparentButton);
+    if (!BoundRecord(window, superclass)) return CallSystemProc(superclass, window, message, wParam, lParam);
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (IsTransparentPushButton(window)) MoveDefaultFrame(window, message, reinterpret_cast<HWND>(wParam));
+        return CallSystemProc(superclass, window, message, wParam, lParam);
+    case WM_ENABLE:
+        InvalidateUnderControl(window, 0);
+        return CallSystemProc(superclass, window, message, wParam, lParam);
+    case WM_PAINT:
+        if (GetFocus() == window || IsTransparentPushButton(window)) break;
+        PaintButton(window);
+        return 0;
+    }
+    return ForwardTransparent(superclass, window, message, wParam, lParam);
+}
+
+BOOL DrawTransparentPushButton(const DRAWITEMSTRUCT& item)
+{
+    if (item.CtlType != ODT_BUTTON || !item.hwndItem) return FALSE;
+    TTransparentButton::DrawButton(item.hwndItem, item.hDC, !(item.itemState & ODS_DISABLED),
+                                   (item.itemState & ODS_CHECKED) != 0, (item.itemState & ODS_FOCUS) != 0,
+                                   (item.itemState & ODS_SELECTED) != 0, false);
+    return TRUE;
+}
+
+BOOL MeasureTransparentPushButton(HWND shape, MEASUREITEMSTRUCT& item)
+{
+    if (item.CtlType != ODT_BUTTON) return FALSE;
+    HWND child = GetDlgItem(shape, static_cast<int>(item.CtlID));
+    if (child) {
+        RECT window;
+        GetWindowRect(child, &window);
+        item.itemWidth = static_cast<UINT>(window.right - window.left);
+        item.itemHeight = static_cast<UINT>(window.bottom - window.top);
+    } else {
+        item.itemWidth = static_cast<UINT>(pushButtonSize.cx);
+        item.itemHeight = static_cast<UINT>(pushButtonSize.cy);
+    }
+    return TRUE;
+}
+
+void SetTransparentPushButtonSize(int width, int height) { pushButtonSize = SIZE{width, height}; }

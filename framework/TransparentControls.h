@@ -1,0 +1,49 @@
+// Transparent controls: system edits, statics and buttons superclassed so that the shape's
+// background shows through them.
+#pragma once
+
+#include <windows.h>
+
+// What the creating element binds to its control right after CreateWindowExA. Until then the
+// control behaves exactly as its system class.
+struct TTransparentControl {
+    HWND hwnd = nullptr;    // borrowed: the control (always the first field)
+    bool isDefault = false; // push buttons: the button that Return presses
+};
+
+// Registers "TransparentEdit", "TransparentStatic", "TransparentButton" and
+// "TransparentPushButton" (each once; later calls do nothing).
+void RegisterTransparentClasses();
+
+// Stores `record` in the control's appended window long (and its handle in the record);
+// false when the window is not of a transparent class.
+bool BindTransparentControl(HWND control, TTransparentControl* record);
+// The record bound to a transparent control; null before binding or for other windows.
+TTransparentControl* TransparentControlOf(HWND control);
+// A "TransparentPushButton" whose record carries the default flag.
+bool IsTransparentDefaultButton(HWND control);
+
+// Owner-drawn push buttons, as the shape passes them on (WM_DRAWITEM and WM_MEASUREITEM of
+// type ODT_BUTTON). Both return TRUE when they handled the item.
+BOOL DrawTransparentPushButton(const DRAWITEMSTRUCT& item);
+BOOL MeasureTransparentPushButton(HWND shape, MEASUREITEMSTRUCT& item);
+// The size the push-button element gives its buttons, for items without a window.
+void SetTransparentPushButtonSize(int width, int height);
+
+class TTransparentEditbox {
+public:
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+class TTransparentStatic {
+public:
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+class TTransparentButton {
+public:
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Draws a button the way the library paints it over the parent's background.
+    static void DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
+                           bool withoutDefaultFrame);
+};

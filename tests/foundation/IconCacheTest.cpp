@@ -1,0 +1,290 @@
+// Tests of the icon caches with real system icons, modules, icon files and registered types.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "foundation/IconCache.h"
+
+namespace {
+
+SIZE IconSize(HICON icon)
+{
+    SIZE size = {0, 0};
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info)) return size;
+    BITMAP bitmap = {};
+    if (info.hbmColor) {
+        GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        size = {bitmap.bmWidth, bitmap.bmHeight};
+    } else if (GetObjectA(info.hbmMask, sizeof bitmap, &bitmap)) {
+        size = {bitmap.bmWidth, bitmap.bmHeight / 2}; // monochrome: mask and image stacked
+    }
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return size;
+}
+
+std::string SystemFile(const char* name)
+{
+    char folder[MAX_PATH];
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\" + name;
+}
+
+std::string TempFolder()
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return folder;
+}
+
+void Put16(std::vector<unsigned char>& bytes, unsigned value)
+{
+    bytes.push_back(static_cast<unsigned char>(value));
+    bytes.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void Put32(std::vector<unsigned char>& bytes, unsigned value)
+{
+    Put16(bytes, value & 0xFFFF);
+    Put16(bytes, value >> 16);
+}
+
+// An icon file with a 16 x 16 and a 32 x 32 image of 32 bits per pixel.
+void WriteIconFile(const std::string& path)
+{
+    const int sizes[2] = {16, 32};
+    std::vector<unsigned char> bytes;
+    Put16(bytes, 0);
+    Put16(bytes, 1);
+    Put16(bytes, 2);
+    unsigned offset = 6 + 2 * 16;
+    std::vector<unsigned char> images;
+    for (int size : sizes) {
+        unsigned maskRow = (size + 31) / 32 * 4;
+        unsigned imageBytes = 40 + size * size * 4 + maskRow * size;
+        bytes.push_back(static_cast<unsigned char>(size));
+        bytes.push_back(static_cast<unsigned char>(size));
+        bytes.push_back(0);
+        bytes.push_back(0);
+        Put16(bytes, 1);
+        Put16(bytes, 32);
+        Put32(bytes, imageBytes);
+        Put32(bytes, offset);
+        offset += imageBytes;
+        Put32(images, 40);
+        Put32(images, size);
+        Put32(images, 2 * size);
+        Put16(images, 1);
+        Put16(images, 32);
+        for (int i = 0; i < 6; ++i) Put32(images, 0);
+        for (int pixel = 0; pixel < size * size; ++pixel) Put32(images, 0xFF2080C0);
+        images.insert(images.end(), maskRow * size, 0);
+    }
+    bytes.insert(bytes.end(), images.begin(), images.end());
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(nullptr, file);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// A file type registered under HKEY_CLASSES_ROOT for the length of a test.
+class TTestFileType {
+public:
+    TTestFileType(const char* extension, const char* typeName, const std::string& defaultIcon)
+        : extension(extension), typeName(typeName)
+    {
+        SetDefault(extension, typeName);
+        SetDefault(std::string(typeName) + "\\DefaultIcon", defaultIcon);
+    }
+    ~TTestFileType()
+    {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, extension.c_str());
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, typeName.c_str());
+    }
+
+private:
+    static void SetDefault(const std::string& keyPath, const std::string& value)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                                 nullptr, &key, nullptr));
+        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+
+    std::string extension;
+    std::string typeName;
+};
+
+HICON WinLogo(int kind) { return SystemIconSource(IDI_WINLOGO)->Get(kind); }
+
+TEST(IconCache, SameSourceAndKindGiveTheSameCachedIcon)
+{
+    TIconSource* question = SystemIconSource(IDI_QUESTION);
+    ASSERT_NE(nullptr, question);
+    EXPECT_EQ(question, SystemIconSource(IDI_QUESTION));
+    EXPECT_NE(question, SystemIconSource(IDI_HAND));
+
+    HICON small = question->Get(0);
+    ASSERT_NE(nullptr, small);
+    EXPECT_EQ(small, question->Get(0));
+    EXPECT_NE(small, question->Get(1));
+    EXPECT_EQ(nullptr, question->Get(3)); // no such size kind
+
+    std::string shell32 = SystemFile("shell32.dll");
+    EXPECT_EQ(ModuleIcon(shell32.c_str(), 3), ModuleIcon(shell32.c_str(), 3));
+    EXPECT_NE(ModuleIcon(shell32.c_str(), 3), ModuleIcon(shell32.c_str(), 4));
+    EXPECT_EQ(IconByName("OK_ICON"), IconByName("ok_icon")); // resource names ignore case
+    EXPECT_NE(IconByName("OK_ICON"), IconByName2("OK_ICON")); // the two lists are apart
+}
+
+TEST(IconCache, SizeKindsGiveSmallLargeAndDefaultSizes)
+{
+    TIconSource* hand = SystemIconSource(IDI_HAND);
+    SIZE small = IconSize(hand->Get(0));
+    SIZE large = IconSize(hand->Get(1));
+    SIZE standard = IconSize(hand->Get(2));
+    EXPECT_EQ(16, small.cx);
+    EXPECT_EQ(16, small.cy);
+    EXPECT_EQ(32, large.cx);
+    EXPECT_EQ(32, large.cy);
+    EXPECT_EQ(GetSystemMetrics(SM_CXICON), standard.cx);
+    EXPECT_EQ(GetSystemMetrics(SM_CYICON), standard.cy);
+
+    // An exact size is a new icon the caller owns.
+    HICON big = hand->Get(48, 48);
+    ASSERT_NE(nullptr, big);
+    EXPECT_EQ(48, IconSize(big).cx);
+    EXPECT_NE(big, hand->Get(1));
+    EXPECT_TRUE(DestroyIcon(big));
+
+    TIconSource* module = ModuleIcon(SystemFile("shell32.dll").c_str(), 3);
+    EXPECT_EQ(16, IconSize(module->Get(0)).cx);
+    EXPECT_EQ(32, IconSize(module->Get(1)).cy);
+}
+
+TEST(IconCache, ProgramIconsLoadByNameWhenTheProgramCarriesThem)
+{
+    // Linked with the program's resources or not, a name either loads or falls back.
+    TIconSource* ok = IconByName("OK_ICON");
+    if (FindResourceA(GetModuleHandleA(nullptr), "OK_ICON", RT_GROUP_ICON)) {
+        EXPECT_NE(WinLogo(0), ok->Get(0));
+        EXPECT_EQ(16, IconSize(ok->Get(0)).cx);
+        EXPECT_EQ(32, IconSize(ok->Get(1)).cx);
+        EXPECT_NE(ok->Get(0), IconByName2("OK_ICON")->Get(0)); // each list keeps its own icons
+    } else {
+        EXPECT_EQ(WinLogo(0), ok->Get(0));
+    }
+}
+
+TEST(IconCache, MissingIconsFallBack)
+{
+    ASSERT_NE(nullptr, WinLogo(1));
+    EXPECT_EQ(WinLogo(0), IconByName("NO_SUCH_ICON")->Get(0));
+    EXPECT_EQ(WinLogo(1), IconByName2("NO_SUCH_ICON")->Get(1));
+    HICON hand = SystemIconSource(IDI_HAND)->Get(1);
+    EXPECT_EQ(hand, IconByName("NO_SUCH_ICON")->Get(1, SystemIconSource(IDI_HAND)));
+
+    std::string shell32 = SystemFile("shell32.dll");
+    HICON shellIcon = ModuleIcon(shell32.c_str(), 3)->Get(1);
+    EXPECT_NE(nullptr, shellIcon);
+    EXPECT_NE(WinLogo(1), shellIcon);
+    EXPECT_EQ(WinLogo(1), ModuleIcon(shell32.c_str(), 100000)->Get(1));
+    EXPECT_EQ(WinLogo(1), ModuleIcon("C:\\no\\such\\module.dll", 0)->Get(1));
+    EXPECT_EQ(WinLogo(0), IconFromFile("C:\\no\\such\\picture.ico")->Get(0));
+}
+
+TEST(IconCache, IconFilesGiveTheirImages)
+{
+    std::string path = TempFolder() + "kelvane_icon_test.ico";
+    WriteIconFile(path);
+    TIconSource* file = IconFromFile(path.c_str());
+    HICON small = file->Get(0);
+    EXPECT_NE(WinLogo(0), small);
+    EXPECT_EQ(16, IconSize(small).cx);
+    EXPECT_EQ(32, IconSize(file->Get(1)).cx);
+    ReleaseIconCaches(); // lets the file go
+    DeleteFileA(path.c_str());
+}
+
+TEST(IconCache, IconForFileFollowsTheRegisteredType)
+{
+    std::string folder = TempFolder();
+    std::string iconPath = folder + "kelvane_type_test.ico";
+    WriteIconFile(iconPath);
+    {
+        TTestFileType iconType(".kelvaneicontest", "KelvaneIconTestFile", "\"" + iconPath + "\",0");
+        TTestFileType moduleType(".kelvanemoduletest", "KelvaneModuleTestFile", "shell32.dll,3");
+        TTestFileType selfType(".kelvaneselftest", "KelvaneSelfTestFile", "%1");
+
+        EXPECT_EQ(IconFromFile(iconPath.c_str()), IconForFile("C:\\music\\a.kelvaneicontest"));
+        EXPECT_EQ(ModuleIcon(SystemFile("shell32.dll").c_str(), 3), IconForFile("C:\\music\\b.kelvanemoduletest"));
+        EXPECT_EQ(ModuleIcon(SystemFile("shell32.dll").c_str(), 3), IconForClass("KelvaneModuleTestFile"));
+        // "%1" names the file itself, which does not exist here.
+        EXPECT_EQ(FileTypeIcon("C:\\music\\c.kelvaneselftest"), IconForFile("C:\\music\\c.kelvaneselftest"));
+        EXPECT_EQ(SystemIconSource(IDI_WINLOGO), IconForClass("KelvaneSelfTestFile"));
+    }
+    ReleaseIconCaches();
+    DeleteFileA(iconPath.c_str());
+}
+
+TEST(IconCache, IconForFileOfFoldersProgramsAndUnknownTypes)
+{
+    std::string folder = TempFolder();
+    EXPECT_EQ(FileTypeIcon(folder.c_str()), IconForFile(folder.c_str()));
+    EXPECT_EQ(FileTypeIcon("C:"), IconForFile("C:"));
+    EXPECT_NE(nullptr, IconForFile(folder.c_str())->Get(1));
+
+    // A program file that is no module at all has no icon of its own.
+    std::string noIcon = folder + "kelvane_noicon.exe";
+    FILE* empty = std::fopen(noIcon.c_str(), "wb");
+    ASSERT_NE(nullptr, empty);
+    std::fclose(empty);
+    EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile(noIcon.c_str()));
+    EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile("C:\\no\\such\\program.exe"));
+    DeleteFileA(noIcon.c_str());
+    std::string notepad = SystemFile("notepad.exe");
+    EXPECT_EQ(ModuleIcon(notepad.c_str(), 0), IconForFile(notepad.c_str()));
+    EXPECT_NE(WinLogo(1), IconForFile(notepad.c_str())->Get(1));
+
+    std::string unknown = folder + "kelvane_unknown.zzqq";
+    FILE* file = std::fopen(unknown.c_str(), "wb");
+    ASSERT_NE(nullptr, file);
+    std::fclose(file);
+    TIconSource* unknownSource = IconForFile(unknown.c_str());
+    EXPECT_EQ(FileTypeIcon(unknown.c_str()), unknownSource);
+    EXPECT_NE(nullptr, unknownSource->Get(0));
+    EXPECT_EQ(16, IconSize(unknownSource->Get(0)).cx);
+    DeleteFileA(unknown.c_str());
+}
+
+TEST(IconCache, IconForClassOfUnregisteredTypesIsTheWindowsLogo)
+{
+    // Wine registers "hlpfile" without an icon of its own.
+    TIconSource* help = IconForClass("hlpfile");
+    ASSERT_NE(nullptr, help);
+    EXPECT_NE(nullptr, help->Get(1));
+    EXPECT_EQ(SystemIconSource(IDI_WINLOGO), IconForClass("KelvaneNoSuchType"));
+    EXPECT_EQ(SystemIconSource(IDI_WINLOGO), IconForClass(""));
+}
+
+TEST(IconCache, ReleaseDestroysEveryCachedIcon)
+{
+    HICON system = SystemIconSource(IDI_EXCLAMATION)->Get(1);
+    HICON module = ModuleIcon(SystemFile("shell32.dll").c_str(), 4)->Get(0);
+    ASSERT_NE(nullptr, system);
+    ASSERT_NE(nullptr, module);
+    ReleaseIconCaches();
+    EXPECT_FALSE(DestroyIcon(system));
+    EXPECT_FALSE(DestroyIcon(module));
+    ReleaseIconCaches(); // nothing left: harmless
+    EXPECT_NE(nullptr, SystemIconSource(IDI_EXCLAMATION)->Get(1)); // caches start again
+}
+
+} // namespace

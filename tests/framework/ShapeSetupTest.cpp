@@ -1,0 +1,104 @@
+// Shape setup: client size, status bar ids, the F1 binding, first position and the property.
+#include <gtest/gtest.h>
+
+#include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
+
+namespace {
+
+void CloseShape(TShape& shape)
+{
+    HWND window = shape.Handle();
+    DestroyWindow(window);
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    PumpPending();
+}
+
+SIZE ClientSize(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+} // namespace
+
+TEST(ShapeSetupTest, ClientAreaFitsTheElementsAndMargins)
+{
+    TFixedElement element(150, 60);
+    TShape shape(nullptr, "Fit", &element, nullptr);
+    shape.ShowModeless(0);
+    SIZE client = ClientSize(shape.Handle());
+    EXPECT_EQ(150 + 24, client.cx);
+    EXPECT_EQ(60 + 24, client.cy);
+    EXPECT_EQ(12, element.placedAt.x);
+    EXPECT_EQ(12, element.placedAt.y);
+    EXPECT_TRUE(IsWindowVisible(shape.Handle()));
+    CloseShape(shape);
+}
+
+TEST(ShapeSetupTest, AutomaticStatusBarIdIs5001InEverySetup)
+{
+    TControlElement edit("EDIT", WS_TABSTOP, 100, 20);
+    TShape shape(nullptr, "Status", &edit, nullptr);
+    shape.SetStatusBarId(-1);
+    for (int run = 0; run < 2; ++run) {
+        shape.ShowModeless(0);
+        ASSERT_NE(nullptr, shape.StatusBar());
+        EXPECT_EQ(5001, GetDlgCtrlID(shape.StatusBar()));
+        EXPECT_EQ(5002, GetDlgCtrlID(edit.window));
+        RECT bar;
+        GetWindowRect(shape.StatusBar(), &bar);
+        EXPECT_EQ(20 + 24 + (bar.bottom - bar.top), ClientSize(shape.Handle()).cy);
+        CloseShape(shape);
+    }
+}
+
+TEST(ShapeSetupTest, ControlsWithoutStatusBarStartAt5001AndHelpButtonGetsF1)
+{
+    TControlElement edit("EDIT", WS_TABSTOP, 100, 20);
+    TControlElement help("Button", BS_PUSHBUTTON | WS_TABSTOP, 80, 24, 9, "Help");
+    TShape shape(nullptr, "Help", &edit, &help, nullptr);
+    shape.ShowModeless(0);
+    EXPECT_EQ(5001, GetDlgCtrlID(edit.window));
+    ASSERT_EQ(1, shape.Keys().Count());
+    EXPECT_EQ(FVIRTKEY, shape.Keys().Binding(0).flags);
+    EXPECT_EQ(VK_F1, shape.Keys().Binding(0).key);
+    EXPECT_EQ(9, shape.Keys().Binding(0).command);
+    EXPECT_EQ(&shape, ShapeOfWindow(edit.window));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(edit.window, WM_GETFONT, 0, 0));
+    EXPECT_EQ(GetStockObject(DEFAULT_GUI_FONT), font);
+    CloseShape(shape);
+    EXPECT_EQ(0, shape.Keys().Count());
+}
+
+TEST(ShapeSetupTest, ShapeWithVisibleOwnerOpensCentredInTheWorkArea)
+{
+    HWND owner = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    TFixedElement element(200, 100);
+    TShape shape(owner, "Centred", &element, nullptr);
+    shape.ShowModeless(0);
+    RECT work, window;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(shape.Handle(), &window);
+    EXPECT_NEAR((work.left + work.right) / 2, (window.left + window.right) / 2, 1);
+    EXPECT_NEAR((work.top + work.bottom) / 2, (window.top + window.bottom) / 2, 1);
+    CloseShape(shape);
+    DestroyWindow(owner);
+}
+
+TEST(ShapeSetupTest, EscapeCommandAsksTheSystemToClose)
+{
+    TShape shape(nullptr, "Escape");
+    shape.ShowModeless(0);
+    HWND window = shape.Handle();
+    SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    MSG posted;
+    ASSERT_TRUE(PeekMessageA(&posted, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE));
+    EXPECT_EQ(static_cast<WPARAM>(SC_CLOSE), posted.wParam);
+    PumpUntil([&] { return !IsWindow(window); });
+    EXPECT_FALSE(IsWindow(window));
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    PumpPending();
+}

@@ -1,0 +1,70 @@
+// Small elements and message pumps for tests of shapes and layout groups.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "controls/Element.h"
+#include "framework/Shape.h"
+
+// An element of a fixed size that remembers where it was placed and how the shape ended.
+class TFixedElement : public TElement {
+public:
+    TFixedElement(int width, int height, int dock = DockFill, int alignment = AlignCentred)
+        : TElement(dock, alignment), width(width), height(height) {}
+    SIZE Measure(TShape*, HDC) override { return SIZE{width, height}; }
+    void Place(TShape*, int x, int y) override { placedAt = POINT{x, y}; ++placeCount; }
+    void Ended(int resultCode) override { endedWith = resultCode; ++endCount; }
+    void ShownChanged(TShape*, bool shown) override { lastShown = shown ? 1 : 0; }
+
+    int width;
+    int height;
+    POINT placedAt{-1, -1};
+    int placeCount = 0;
+    int endedWith = -1;
+    int endCount = 0;
+    int lastShown = -1;
+};
+
+// An element that creates one control of a given class and style with the next automatic id.
+class TControlElement : public TElement {
+public:
+    TControlElement(const char* className, DWORD style, int width, int height, int id = 0,
+                    const char* text = "")
+        : TElement(DockTop, AlignLeftCentred), className(className), style(style), width(width),
+          height(height), fixedId(id), text(text) {}
+    SIZE Measure(TShape*, HDC) override { return SIZE{width, height}; }
+    void Place(TShape* shape, int x, int y) override
+    {
+        int id = shape->NextControlId();
+        if (fixedId) id = fixedId;
+        window = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                                 shape->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+
+    const char* className;
+    DWORD style;
+    int width;
+    int height;
+    int fixedId;
+    const char* text;
+    HWND window = nullptr;
+};
+
+// Handles queued messages until `done` is true or about two seconds have passed.
+inline bool PumpUntil(const std::function<bool()>& done)
+{
+    for (int round = 0; round < 200; ++round) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            if (done()) return true;
+        }
+        if (done()) return true;
+        Sleep(10);
+    }
+    return done();
+}
