@@ -12,6 +12,7 @@ struct TEraStart {
 
 // Searched from the top: the first era that began on or before the date wins.
 const TEraStart eraStarts[] = {
+    {"\x97\xDF\x98\x61", 2019, 5, 1},   // 令和
     {"\x95\xBD\x90\xAC", 1989, 1, 8},   // 平成
     {"\x8F\xBA\x98\x61", 1926, 12, 25}, // 昭和
     {"\x91\xE5\x90\xB3", 1912, 7, 30},  // 大正

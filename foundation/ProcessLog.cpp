@@ -7,7 +7,6 @@
 #include "foundation/ExecutionLog.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/ProcessEntry.h"
-#include "foundation/StringOperations.h"
 
 namespace {
 
@@ -53,12 +52,15 @@ void ConfirmOrAbort(const char* message, const char* key) { Log().ConfirmOrAbort
 void EndLog(bool success, const char* message) { Log().End(success, message); }
 void CloseLog() { Log().Close(); }
 
-// Stands in for the library's message box (key "Can_not_open_logfile", the error icon and
-// the buttons "OK" and "ｷｬﾝｾﾙ") until the message-box subsystem takes its place.
+namespace {
+
+TCannotOpenLogReport cannotOpenLogReport = nullptr;
+
+} // namespace
+
+void SetCannotOpenLogReport(TCannotOpenLogReport report) { cannotOpenLogReport = report; }
+
 bool ReportCannotOpenLog(const char* path)
 {
-    const THeapString text =
-        Concat(Concat("ログファイル\r\n", path), "\r\n\r\nを開けませんでしたが、処理を続行します。");
-    const int answer = MessageBoxA(nullptr, DisplayText(text), ApplicationName(), MB_OKCANCEL | MB_ICONHAND);
-    return answer != IDCANCEL;
+    return cannotOpenLogReport ? cannotOpenLogReport(path) : true;
 }

@@ -14,3 +14,8 @@ void CloseLog();
 
 // The user is told that the log file could not be opened; false when the user chose to stop.
 bool ReportCannotOpenLog(const char* path);
+
+// The message box that tells it, supplied by the controls when they are linked in (this
+// library sits below them). Without one the log goes on without asking.
+using TCannotOpenLogReport = bool (*)(const char* path);
+void SetCannotOpenLogReport(TCannotOpenLogReport report);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "controls/ElementGroup.h"
@@ -10,7 +11,13 @@
 #include "foundation/RegistryStore.h"
 #include "framework/KeyboardTable.h"
 #include "framework/ShapeStatusText.h"
+#include "framework/SnapTracker.h"
 #include "framework/Window.h"
+
+struct TShapeMenus; // framework/SystemMenu.h
+struct TShapeMenusRelease {
+    void operator()(TShapeMenus* menus) const;
+};
 
 class TShape : public TWindow {
 public:
@@ -85,7 +92,12 @@ public:
     TRegistryStore* PlacementStore() const { return placementStore; }
     void SetPlacement(TRegistryStore* store, const char* valueName);
     HMENU HelpMenu() const { return helpMenu; }
+    // Elements that carry context help ask for the help menu while the shape places them.
+    void RequestHelpMenu() { helpMenuWanted = true; }
+    // The owner-drawn objects of the system and help menus; made by the setup.
+    std::unique_ptr<TShapeMenus, TShapeMenusRelease>& Menus() { return menus; }
     int NotificationCommand() const { return notificationCommand; }
+    TSnapTracker& SnapTracker() { return snapTracker; }
 
     // For elements while the shape measures and places them.
     int NextControlId() { return ++nextControlId; }
@@ -108,7 +120,7 @@ public:
     static TElement* CommandReceiver();
 
 protected:
-    bool helpMenuWanted; // set by a derived class in OnBeforeCreate
+    bool helpMenuWanted; // set in OnBeforeCreate, or by elements through RequestHelpMenu
 
 private:
     friend struct TShapeMessages;
@@ -154,6 +166,8 @@ private:
     THeapString placementName;
     int notificationCommand;                  // posted to the owner when a modeless shape closes
     bool dialogHosted;                        // runs in a system dialog (PreDlgProc)
+    TSnapTracker snapTracker;                 // snaps the window while the user moves it
+    std::unique_ptr<TShapeMenus, TShapeMenusRelease> menus; // owned
 };
 
 // The shape that owns a window: the window's own "TShapeDlg" property, else its parent's.

@@ -10,6 +10,7 @@
 namespace {
 
 // Shift-JIS texts the expectations are written with.
+const char* const reiwa = "\x97\xDF\x98\x61";   // 令和
 const char* const heisei = "\x95\xBD\x90\xAC";  // 平成
 const char* const showa = "\x8F\xBA\x98\x61";   // 昭和
 const char* const taisho = "\x91\xE5\x90\xB3";  // 大正
@@ -93,7 +94,9 @@ TEST(Calendar, EraBoundaries)
 {
     EXPECT_EQ(std::string(showa) + " 64", Era(1989, 1, 7));
     EXPECT_EQ(std::string(heisei) + " 1", Era(1989, 1, 8));
-    EXPECT_EQ(std::string(heisei) + " 31", Era(2019, 5, 1));
+    EXPECT_EQ(std::string(heisei) + " 31", Era(2019, 4, 30));
+    EXPECT_EQ(std::string(reiwa) + " 1", Era(2019, 5, 1));
+    EXPECT_EQ(std::string(reiwa) + " 8", Era(2026, 12, 8));
     EXPECT_EQ(std::string(taisho) + " 15", Era(1926, 12, 24));
     EXPECT_EQ(std::string(showa) + " 1", Era(1926, 12, 25));
     EXPECT_EQ(std::string(meiji) + " 45", Era(1912, 7, 29));

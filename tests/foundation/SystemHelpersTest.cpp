@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -178,7 +179,7 @@ TEST(RectTouches, OverlapAndSharedEdgesCount)
 struct TDialogAnswer {
     DWORD threadId;
     const char* fileName;
-    bool answered;
+    std::atomic<bool> answered;
 };
 
 BOOL CALLBACK TakeDialog(HWND window, LPARAM parameter)
@@ -190,21 +191,27 @@ BOOL CALLBACK TakeDialog(HWND window, LPARAM parameter)
     return FALSE;
 }
 
+// Keeps answering until the dialog has gone: on a busy machine the dialog may appear late
+// or miss an early answer, and a dialog left open would hang the test.
 DWORD WINAPI AnswerDialog(void* parameter)
 {
     TDialogAnswer& answer = *static_cast<TDialogAnswer*>(parameter);
-    for (int attempt = 0; attempt < 200 && !answer.answered; ++attempt) {
-        Sleep(50);
+    for (int attempt = 0; attempt < 1200; ++attempt) {
+        Sleep(100);
         HWND dialog = nullptr;
         EnumThreadWindows(answer.threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog) continue;
-        Sleep(200); // let the dialog finish its set-up
+        if (!dialog) {
+            if (answer.answered) return 0;
+            continue;
+        }
+        if (!answer.answered) Sleep(300); // let the dialog finish its set-up
         if (answer.fileName) {
             SetDlgItemTextA(dialog, cmb13, answer.fileName);
             SetDlgItemTextA(dialog, edt1, answer.fileName);
         }
         PostMessageA(dialog, WM_COMMAND, answer.fileName ? IDOK : IDCANCEL, 0);
         answer.answered = true;
+        Sleep(400);
     }
     return 0;
 }

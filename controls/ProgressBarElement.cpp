@@ -1,0 +1,127 @@
+// TProgressBarElement: the "VantryProgressBar" class, the incremental hatch and the full repaint.
+#include "controls/ProgressBarElement.h"
+
+#include "framework/Shape.h"
+
+namespace {
+
+const char progressClassName[] = "VantryProgressBar";
+
+void RegisterProgressClass()
+{
+    WNDCLASSA description;
+    TWindow::FillClassDefaults(description);
+    description.lpfnWndProc = &TProgressBarElement::PreWndProc;
+    description.hIcon = nullptr;
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    description.cbWndExtra = sizeof(LONG_PTR);
+    description.lpszClassName = progressClassName;
+    TWindow::RegisterWindowClass(description);
+}
+
+} // namespace
+
+TProgressBarElement::TProgressBarElement(int dock, int alignment, int width, int height)
+    : TElement(dock, alignment), width(width), height(height), range(100), current(0), drawn(0),
+      suppressErase(0), window(nullptr)
+{
+}
+
+TProgressBarElement::~TProgressBarElement() = default;
+
+SIZE TProgressBarElement::Measure(TShape*, HDC) { return SIZE{width, height}; }
+
+void TProgressBarElement::Place(TShape* shape, int x, int y)
+{
+    RegisterProgressClass();
+    drawn = 0;
+    CreateWindowExA(0, progressClassName, "", WS_CHILD | WS_VISIBLE, x, y, width, height, shape->Handle(),
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(shape->NextControlId())),
+                    TWindow::ModuleInstance(), this);
+}
+
+void TProgressBarElement::Enable(bool enabled)
+{
+    if (window) EnableWindow(window, enabled);
+}
+
+void TProgressBarElement::RefreshFromData() { Update(true); }
+
+void TProgressBarElement::Update(bool full)
+{
+    if (!window) return;
+    HDC dc = GetDC(window);
+    Draw(dc, full);
+    ReleaseDC(window, dc);
+}
+
+void TProgressBarElement::Draw(HDC dc, bool full)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    if (full) {
+        DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+        drawn = 0;
+    }
+    const RECT inner{client.left + 2, client.top + 2, client.right - 2, client.bottom - 3};
+    const int span = inner.right - inner.left;
+    const int safeRange = range > 0 ? range : 1;
+    const int from = inner.left + static_cast<int>(static_cast<long long>(drawn) * span / safeRange);
+    const int to = inner.left + static_cast<int>(static_cast<long long>(current) * span / safeRange);
+    DrawProgressHatch(dc, from, to, inner.top, inner.bottom, GetSysColor(COLOR_HIGHLIGHT));
+    drawn = current;
+}
+
+LRESULT TProgressBarElement::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        Draw(dc, true);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        if (suppressErase) return 0;
+        break;
+    case WM_NCDESTROY:
+        window = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TProgressBarElement::PreWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* element = reinterpret_cast<TProgressBarElement*>(GetWindowLongPtrA(hwnd, 0));
+    if (!element) {
+        if (message != WM_CREATE) return DefWindowProcA(hwnd, message, wParam, lParam);
+        element = static_cast<TProgressBarElement*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (!element) return DefWindowProcA(hwnd, message, wParam, lParam);
+        SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(element));
+        element->window = hwnd;
+    }
+    return element->WindowProc(hwnd, message, wParam, lParam);
+}
+
+void DrawProgressHatch(HDC dc, int from, int to, int top, int bottom, COLORREF colour)
+{
+    if (to <= from || bottom <= top) return;
+    HPEN pen = CreatePen(PS_SOLID, 1, colour); // owned until the end of the slice
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    // Every diagonal x + y = s with an even s, clipped to the slice.
+    int first = from + top;
+    if (first & 1) ++first;
+    for (int s = first; s <= (to - 1) + (bottom - 1); s += 2) {
+        const int right = s - top < to - 1 ? s - top : to - 1;
+        const int left = s - (bottom - 1) > from ? s - (bottom - 1) : from;
+        if (left > right) continue;
+        MoveToEx(dc, right, s - right, nullptr);
+        LineTo(dc, left - 1, s - left + 1); // the end point is not drawn
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}

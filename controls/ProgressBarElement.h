@@ -1,0 +1,41 @@
+// TProgressBarElement: the library's own progress bar, a hatch filled in slices as progress goes on.
+#pragma once
+
+#include "controls/Element.h"
+
+class TProgressBarElement : public TElement {
+public:
+    TProgressBarElement(int dock, int alignment, int width, int height);
+    ~TProgressBarElement() override;
+
+    SIZE Measure(TShape* shape, HDC dc) override;
+    // Creates the "VantryProgressBar" window.
+    void Place(TShape* shape, int x, int y) override;
+    void Enable(bool enabled) override;
+    void RefreshFromData() override; // repaints the whole bar
+
+    // Paints on the window's DC: with `full` the frame and the bar from empty, else only the
+    // slice between the drawn value and the current one.
+    void Update(bool full);
+    // The window procedure of the bar's window once it is bound.
+    virtual LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND Window() const { return window; }
+
+    int width;
+    int height;
+    int range;     // the value that fills the bar; at least 1
+    int current;   // 0 .. range; the owner writes it, then asks for an update
+    int drawn;     // how far the bar is painted
+    unsigned char suppressErase;
+
+private:
+    void Draw(HDC dc, bool full);
+
+    HWND window; // borrowed: a child of the shape, destroyed with it
+};
+
+// The diagonal hatch of the bar over columns from .. to - 1 and rows top .. bottom - 1. Which
+// diagonals are drawn depends only on the absolute coordinates, so slices join without a seam.
+void DrawProgressHatch(HDC dc, int from, int to, int top, int bottom, COLORREF colour);

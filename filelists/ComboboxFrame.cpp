@@ -1,0 +1,219 @@
+// TOwnerDrawComboboxElement: the "VantryCombobox" frame, its painting, mouse, drops and list items.
+#include "filelists/ComboboxElement.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "foundation/IconCache.h"
+#include "framework/DropFiles.h"
+#include "framework/Window.h"
+
+namespace {
+
+const int iconRoom = 20;
+const int buttonWidth = 14;
+const int editHeight = 12;
+const int iconSize = 16;
+
+} // namespace
+
+const char* const TOwnerDrawComboboxElement::FrameClassName = "VantryCombobox";
+
+void TOwnerDrawComboboxElement::RegisterFrameClass()
+{
+    WNDCLASSA description;
+    TWindow::FillClassDefaults(description);
+    description.hIcon = nullptr;
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    description.lpfnWndProc = &TOwnerDrawComboboxElement::PreWndProc;
+    description.lpszClassName = FrameClassName;
+    TWindow::RegisterWindowClass(description);
+}
+
+LRESULT CALLBACK TOwnerDrawComboboxElement::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TOwnerDrawComboboxElement*>(GetWindowLongPtrA(window, 0));
+    if (!self && message == WM_CREATE) {
+        self = static_cast<TOwnerDrawComboboxElement*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(self));
+        if (self) self->frame = window;
+    }
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    return self->FrameProc(message, wParam, lParam);
+}
+
+LRESULT TOwnerDrawComboboxElement::FrameProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        DragAcceptFiles(frame, TRUE);
+        return 0;
+    case WM_SIZE:
+        PlaceEdit();
+        return 0;
+    case WM_PAINT:
+        PaintFrame();
+        return 0;
+    case WM_ENABLE:
+        InvalidateRect(frame, nullptr, TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        if (editPart.edit) SetFocus(editPart.edit);
+        return 0;
+    case WM_LBUTTONDOWN:
+        MouseDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        return 0;
+    case WM_LBUTTONUP:
+        MouseUp();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (buttonPressed) RedrawButton(false);
+        return 0;
+    case WM_COMMAND:
+        Command(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_MEASUREITEM:
+        return MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+        return DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_DROPFILES:
+        DropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_DESTROY:
+        DestroyWindows();
+        break;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(frame, 0, 0);
+        {
+            HWND window = frame;
+            frame = nullptr;
+            return DefWindowProcA(window, message, wParam, lParam);
+        }
+    default:
+        break;
+    }
+    return DefWindowProcA(frame, message, wParam, lParam);
+}
+
+// The edit sits between the icon and the button, in the shape's coordinates.
+void TOwnerDrawComboboxElement::PlaceEdit()
+{
+    if (!editPart.edit) return;
+    RECT client;
+    GetClientRect(frame, &client);
+    MapWindowPoints(frame, GetParent(editPart.edit), reinterpret_cast<POINT*>(&client), 2);
+    const int top = client.top + (client.bottom - client.top - editHeight) / 2;
+    MoveWindow(editPart.edit, client.left + iconRoom, top, client.right - buttonWidth - client.left - iconRoom,
+               editHeight, TRUE);
+}
+
+RECT TOwnerDrawComboboxElement::ButtonRect() const
+{
+    RECT button;
+    GetClientRect(frame, &button);
+    button.left = button.right - buttonWidth;
+    return button;
+}
+
+void TOwnerDrawComboboxElement::PaintFrame()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(frame, &paint);
+    const bool enabled = IsWindowEnabled(frame) != FALSE;
+    RECT client;
+    GetClientRect(frame, &client);
+    FillRect(dc, &client, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
+    if (currentIcon) {
+        HICON icon = currentIcon->Get(0, nullptr);
+        const int y = client.top + (client.bottom - client.top - iconSize) / 2;
+        DrawStateA(dc, enabled ? nullptr : GetSysColorBrush(COLOR_BTNSHADOW), nullptr,
+                   reinterpret_cast<LPARAM>(icon), 0, client.left + 1, y, iconSize, iconSize,
+                   enabled ? DST_ICON : DST_ICON | DSS_MONO);
+    }
+    RECT button = ButtonRect();
+    UINT state = DFCS_SCROLLCOMBOBOX;
+    if (!enabled) state |= DFCS_INACTIVE;
+    if (buttonPressed) state |= DFCS_FLAT;
+    DrawFrameControl(dc, &button, DFC_SCROLL, state);
+    EndPaint(frame, &paint);
+    if (editPart.edit) InvalidateRect(editPart.edit, nullptr, TRUE);
+}
+
+void TOwnerDrawComboboxElement::RedrawButton(bool pressed)
+{
+    if (buttonPressed == pressed) return;
+    buttonPressed = pressed;
+    RECT button = ButtonRect();
+    InvalidateRect(frame, &button, TRUE);
+}
+
+void TOwnerDrawComboboxElement::MouseDown(int x, int y)
+{
+    RECT button = ButtonRect();
+    POINT point{x, y};
+    if (!PtInRect(&button, point)) return;
+    ToggleList();
+    if (!IsListOpen()) return;
+    if (editPart.edit) SetFocus(editPart.edit);
+    RedrawButton(true);
+    SetCapture(frame);
+}
+
+// While the button is held, the list takes the mouse over as soon as the cursor reaches it.
+void TOwnerDrawComboboxElement::MouseMove(int x, int y, WPARAM keys)
+{
+    if (GetCapture() != frame || !(keys & MK_LBUTTON)) return;
+    RECT button = ButtonRect();
+    POINT point{x, y};
+    RedrawButton(PtInRect(&button, point) != FALSE);
+    if (!IsListOpen()) return;
+    RECT listArea;
+    GetWindowRect(listPart.list, &listArea);
+    POINT screen = point;
+    ClientToScreen(frame, &screen);
+    if (PtInRect(&listArea, screen)) SetCapture(listPart.list);
+}
+
+void TOwnerDrawComboboxElement::MouseUp()
+{
+    RedrawButton(false);
+    if (GetCapture() == frame) ReleaseCapture();
+}
+
+void TOwnerDrawComboboxElement::DropFiles(HDROP drop)
+{
+    const THeapString dropped = TakeDroppedFile(frame, drop);
+    if (dropped.IsEmpty()) return;
+    text = dropped;
+    SetEditText(text);
+    previousText = text;
+    currentIcon = IconForFile(text);
+    iconFollowsText = true;
+    InvalidateRect(frame, nullptr, TRUE);
+    Changed();
+}
+
+LRESULT TOwnerDrawComboboxElement::MeasureItem(MEASUREITEMSTRUCT& measure)
+{
+    auto* item = reinterpret_cast<TComboListItem*>(measure.itemData);
+    if (!item || !listPart.list) return FALSE;
+    HDC dc = GetDC(listPart.list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listPart.list, WM_GETFONT, 0, 0)));
+    item->Measure(dc, TComboListItem::MeasureGap(dc));
+    SelectObject(dc, old);
+    ReleaseDC(listPart.list, dc);
+    measure.itemWidth = item->itemWidth;
+    measure.itemHeight = item->itemHeight;
+    return TRUE;
+}
+
+LRESULT TOwnerDrawComboboxElement::DrawItem(const DRAWITEMSTRUCT& draw)
+{
+    auto* item = reinterpret_cast<const TComboListItem*>(draw.itemData);
+    if (draw.itemID == static_cast<UINT>(-1) || !item) return TRUE;
+    item->Draw(draw);
+    return TRUE;
+}

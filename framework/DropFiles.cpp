@@ -1,0 +1,165 @@
+// DropFiles: reading a drop's names, the shortcut rule, folder expansion and its two notices.
+#include "framework/DropFiles.h"
+
+#include "controls/MessageBox.h"
+#include "foundation/PathOperations.h"
+#include "foundation/ShellLink.h"
+#include "foundation/StringOperations.h"
+#include "framework/Window.h"
+
+namespace {
+
+TDroppedFolderScan folderScan = nullptr; // installed by the folder scan when it is linked in
+TDropRelease dropRelease = &DragFinish;
+
+const int scanFinished = 1;
+const int scanStopped = 2;
+
+// Releases the drop on every road out of a Take function.
+class TDropHolder {
+public:
+    explicit TDropHolder(HDROP drop) : drop(drop) {}
+    ~TDropHolder()
+    {
+        if (drop) dropRelease(drop);
+    }
+    TDropHolder(const TDropHolder&) = delete;
+    TDropHolder& operator=(const TDropHolder&) = delete;
+
+private:
+    HDROP drop; // owned until released
+};
+
+void BringToFront(HWND target)
+{
+    if (HWND topLevel = TWindow::TopLevelAncestor(target)) SetForegroundWindow(topLevel);
+}
+
+// Asks for the length first, so a name of any length is read whole into a buffer of its size.
+THeapString DroppedName(HDROP drop, UINT index)
+{
+    const UINT length = DragQueryFileA(drop, index, nullptr, 0);
+    THeapString name;
+    if (length == 0) return name;
+    char* buffer = name.Reserve(static_cast<int>(length) + 1);
+    const UINT copied = DragQueryFileA(drop, index, buffer, length + 1);
+    buffer[copied <= length ? copied : length] = '\0';
+    name.Release();
+    return name;
+}
+
+int CollectNames(HDROP drop, THeapStringList& out)
+{
+    out.Clear();
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT index = 0; index < count; ++index) out.Append(FollowShortcut(DroppedName(drop, index)));
+    return out.Count();
+}
+
+bool IsFolder(const char* path)
+{
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool HasListedExtension(const char* path, void* context)
+{
+    const THeapStringList& extensions = *static_cast<const THeapStringList*>(context);
+    const THeapString extension = ExtensionOf(path);
+    for (int i = 0; i < extensions.Count(); ++i)
+        if (lstrcmpiA(extension, extensions.Item(i)) == 0) return true;
+    return false;
+}
+
+void ShowNotice(HWND owner, const char* key, const char* text, bool withCheck)
+{
+    TButtonDescriptor ok(IDOK, "OK", "OK_ICON");
+    TButtonDescriptor* buttons[] = {&ok, nullptr};
+    RunMessageBox(owner, key, nullptr, IconAsterisk, text, buttons, withCheck);
+}
+
+void NoticeNoFile(HWND owner, const char* folder)
+{
+    const THeapString text = Concat(Concat("指定されたフォルダ ", folder),
+                                    " 内からは\r\n該当するファイルをひとつも発見できませんでした。");
+    ShowNotice(owner, "FaildToAddFolder_NoFile", text, true);
+}
+
+void NoticeScanFailed(HWND owner)
+{
+    ShowNotice(owner, "FaildToAddFolder", "フォルダごとのファイルの追加に失敗しました。", false);
+}
+
+// Appends what the folder holds, or tells the user why nothing came of it.
+void ExpandFolder(const char* folder, HWND owner, const THeapStringList& extensions, THeapStringList& out)
+{
+    THeapStringList found;
+    const int result = folderScan ? folderScan(folder, owner, found, &HasListedExtension,
+                                               const_cast<THeapStringList*>(&extensions))
+                                  : 0;
+    if (result == scanStopped) return;
+    if (result != scanFinished) {
+        NoticeScanFailed(owner);
+        return;
+    }
+    if (found.Count() == 0) {
+        NoticeNoFile(owner, folder);
+        return;
+    }
+    out.AppendList(found);
+}
+
+} // namespace
+
+THeapString FollowShortcut(const char* name)
+{
+    if (lstrcmpiA(ExtensionOf(name), "lnk") != 0) return THeapString(name);
+    THeapString target;
+    // A link to something without a file-system path resolves to nothing usable: keep the link.
+    if (ResolveShortcut(name, &target, nullptr, nullptr, nullptr) && !target.IsEmpty()) return target;
+    return THeapString(name);
+}
+
+THeapString TakeDroppedFile(HWND target, HDROP drop)
+{
+    TDropHolder holder(drop);
+    BringToFront(target);
+    return FollowShortcut(DroppedName(drop, 0));
+}
+
+int TakeDroppedFiles(HWND target, HDROP drop, THeapStringList& out)
+{
+    TDropHolder holder(drop);
+    BringToFront(target);
+    return CollectNames(drop, out);
+}
+
+int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions)
+{
+    THeapStringList dropped;
+    {
+        TDropHolder holder(drop);
+        BringToFront(target);
+        CollectNames(drop, dropped);
+    }
+    const HWND owner = TWindow::TopLevelAncestor(target);
+    out.Clear();
+    for (int i = 0; i < dropped.Count(); ++i) {
+        const THeapString& name = dropped.Item(i);
+        if (IsFolder(name))
+            ExpandFolder(name, owner, extensions, out);
+        else
+            out.Append(name);
+    }
+    for (int i = 0; i < out.Count(); ++i) out.Item(i) = FollowShortcut(out.Item(i));
+    return out.Count();
+}
+
+void SetDroppedFolderScan(TDroppedFolderScan scan) { folderScan = scan; }
+
+TDropRelease ReplaceDropRelease(TDropRelease release)
+{
+    TDropRelease previous = dropRelease;
+    dropRelease = release ? release : &DragFinish;
+    return previous;
+}

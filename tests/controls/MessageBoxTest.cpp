@@ -1,0 +1,346 @@
+// Message boxes: the ending button, Help, remembered answers, Shift, the default button, sizes and sounds.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "BoxDriver.h"
+#include "RegistryTestKey.h"
+#include "controls/MessageBox.h"
+#include "controls/StereotypeCheckElement.h"
+#include "foundation/GlobalStores.h"
+#include "foundation/ProcessEntry.h"
+#include "foundation/ProcessLog.h"
+#include "foundation/SystemSound.h"
+#include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
+
+namespace {
+
+const char question[] = "ﾌｧｲﾙ \"a.wav\" はすでに存在します。\r\n上書きしますか？";
+
+// The REG_DWORD answer stored for `key`, or -1 when there is none.
+long StoredAnswer(const TRegistryTestKey& testKey, const char* key)
+{
+    DWORD type = 0;
+    std::string bytes;
+    if (!testKey.GetRaw("WithoutStereotype", key, type, bytes) || type != REG_DWORD || bytes.size() != 4) return -1;
+    return static_cast<long>(*reinterpret_cast<const DWORD*>(bytes.data()));
+}
+
+int AskQuestion(const char* title, const TRegistryTestKey& testKey, int icon = IconExclamation)
+{
+    TOkCancelButtons choice;
+    TButtonDescriptor* buttons[] = {&choice.ok, &choice.cancel, nullptr};
+    TRegistryStore answers = testKey.Store();
+    return RunMessageBox(nullptr, "ForceWrite_WhenExist", title, icon, question, buttons, true, &answers);
+}
+
+void TickCheckBox(HWND box)
+{
+    SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX), BM_CLICK, 0, 0);
+}
+
+void HoldShift(bool down)
+{
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
+std::vector<std::string> played;
+BOOL WINAPI RecordSound(LPCSTR sound, HMODULE, DWORD)
+{
+    played.push_back(sound ? sound : "");
+    return TRUE;
+}
+
+struct THelpCall {
+    UINT command = 0;
+    ULONG_PTR data = 0;
+    int count = 0;
+} helpCall;
+BOOL WINAPI RecordHelp(HWND, LPCSTR, UINT command, ULONG_PTR data)
+{
+    helpCall.command = command;
+    helpCall.data = data;
+    ++helpCall.count;
+    return TRUE;
+}
+
+// Sets or removes HKCU "Control Panel\Sound" "Beep" and puts the old value back afterwards.
+class TBeepSetting {
+public:
+    TBeepSetting() { had = Read(old); }
+    ~TBeepSetting() { had ? Set(old.c_str()) : Set(nullptr); }
+    void Set(const char* value)
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Sound", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        if (value)
+            RegSetValueExA(key, "Beep", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>(lstrlenA(value) + 1));
+        else
+            RegDeleteValueA(key, "Beep");
+        RegCloseKey(key);
+    }
+
+private:
+    static bool Read(std::string& value)
+    {
+        char buffer[256];
+        DWORD size = sizeof buffer;
+        if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Sound", "Beep", RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+            ERROR_SUCCESS)
+            return false;
+        value = buffer;
+        return true;
+    }
+    bool had;
+    std::string old;
+};
+
+} // namespace
+
+TEST(MessageBoxTest, TickAndOkIsRememberedAndAnswersTheNextBoxUnseen)
+{
+    TRegistryTestKey testKey;
+    {
+        LONG exStyle = 0;
+        TBoxDriver driver("Remember", {[&](HWND box) {
+                                           exStyle = GetWindowLongA(box, GWL_EXSTYLE);
+                                           TickCheckBox(box);
+                                       },
+                                       [](HWND box) { TBoxDriver::Press(box, IDOK); }});
+        EXPECT_EQ(IDOK, AskQuestion("Remember", testKey));
+        EXPECT_EQ(1, driver.shownCount);
+        EXPECT_TRUE(exStyle & WS_EX_CONTEXTHELP); // the box offers help on its check box
+        EXPECT_FALSE(driver.timedOut);
+    }
+    EXPECT_EQ(1, StoredAnswer(testKey, "ForceWrite_WhenExist"));
+    {
+        TBoxDriver driver("Remember", {});
+        EXPECT_EQ(IDOK, AskQuestion("Remember", testKey));
+        EXPECT_EQ(0, driver.shownCount);
+        EXPECT_FALSE(driver.timedOut);
+    }
+}
+
+TEST(MessageBoxTest, CancelIsNeverRemembered)
+{
+    TRegistryTestKey testKey;
+    for (int round = 0; round < 2; ++round) {
+        TBoxDriver driver("Refuse", {TickCheckBox, [](HWND box) { TBoxDriver::Press(box, IDCANCEL); }});
+        EXPECT_EQ(IDCANCEL, AskQuestion("Refuse", testKey));
+        EXPECT_EQ(1, driver.shownCount) << "round " << round;
+    }
+    EXPECT_EQ(-1, StoredAnswer(testKey, "ForceWrite_WhenExist"));
+}
+
+TEST(MessageBoxTest, ShiftShowsARememberedBoxTickedAndUntickingStoresZero)
+{
+    TRegistryTestKey testKey;
+    DWORD ok = IDOK;
+    testKey.SetRaw("WithoutStereotype", "ForceWrite_WhenExist", REG_DWORD, &ok, sizeof ok);
+    bool wasTicked = false;
+    HoldShift(true);
+    {
+        TBoxDriver driver("Shifted", {[&](HWND box) {
+                                          wasTicked = SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX),
+                                                                   BM_GETCHECK, 0, 0) == BST_CHECKED;
+                                          TickCheckBox(box);
+                                      },
+                                      [](HWND box) { TBoxDriver::Press(box, IDOK); }});
+        EXPECT_EQ(IDOK, AskQuestion("Shifted", testKey));
+        EXPECT_EQ(1, driver.shownCount);
+    }
+    HoldShift(false);
+    EXPECT_TRUE(wasTicked);
+    EXPECT_EQ(0, StoredAnswer(testKey, "ForceWrite_WhenExist"));
+
+    TBoxDriver driver("Shifted", {[](HWND box) { TBoxDriver::Press(box, IDCANCEL); }});
+    EXPECT_EQ(IDCANCEL, AskQuestion("Shifted", testKey));
+    EXPECT_EQ(1, driver.shownCount);
+}
+
+TEST(MessageBoxTest, AnswersLiveInTheApplicationStoreByDefault)
+{
+    TRegistryTestKey testKey;
+    CreateGlobalStores(testKey.Path().c_str());
+    DWORD answer = IDCANCEL + 5;
+    testKey.SetRaw("WithoutStereotype", "Register", REG_DWORD, &answer, sizeof answer);
+    TButtonDescriptor other(IDCANCEL + 5, "Other", "OK_ICON");
+    TButtonDescriptor* buttons[] = {&other, nullptr};
+    TBoxDriver driver("Global", {});
+    EXPECT_EQ(IDCANCEL + 5, RunMessageBox(nullptr, "Register", "Global", IconAsterisk, "Done", buttons, true));
+    EXPECT_EQ(0, driver.shownCount);
+    DestroyGlobalStores();
+}
+
+// An answer that no button of the box carries shows the box rather than waiting unseen for ever.
+TEST(MessageBoxTest, AnAnswerWithoutItsButtonShowsTheBox)
+{
+    TRegistryTestKey testKey;
+    DWORD stale = 6;
+    testKey.SetRaw("WithoutStereotype", "ForceWrite_WhenExist", REG_DWORD, &stale, sizeof stale);
+    TBoxDriver driver("Stale", {[](HWND box) { TBoxDriver::Press(box, IDOK); }});
+    EXPECT_EQ(IDOK, AskQuestion("Stale", testKey));
+    EXPECT_EQ(1, driver.shownCount);
+    EXPECT_FALSE(driver.timedOut);
+}
+
+TEST(MessageBoxTest, HelpOpensTheHelpFileAndKeepsTheBoxOpen)
+{
+    THelpOpener previous = ReplaceHelpOpener(RecordHelp);
+    helpCall = THelpCall();
+    TButtonDescriptor ok(IDOK, "OK", "OK_ICON"), help(9, "ﾍﾙﾌﾟ", nullptr, 42);
+    TButtonDescriptor* buttons[] = {&ok, &help, nullptr};
+    bool openAfterHelp = false;
+    TBoxDriver driver("Helpful", {[](HWND box) { TBoxDriver::Press(box, 9); },
+                                  [&](HWND box) {
+                                      openAfterHelp = IsWindowVisible(box) != FALSE;
+                                      TBoxDriver::Press(box, IDOK);
+                                  }});
+    EXPECT_EQ(IDOK, RunMessageBox(nullptr, "Helpful", "Helpful", IconAsterisk, "Help?", buttons, false));
+    ReplaceHelpOpener(previous);
+    EXPECT_TRUE(openAfterHelp);
+    EXPECT_EQ(1, helpCall.count);
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), helpCall.command);
+    EXPECT_EQ(42u, helpCall.data);
+}
+
+TEST(MessageBoxTest, RowsAndColumnsMeasureByTheirButtons)
+{
+    TButtonDescriptor a(1, "A", nullptr), b(2, "B", nullptr), c(3, "C", nullptr);
+    EXPECT_EQ(182, TButtonRowElement(DockBottom, &a, &b, nullptr).Measure(nullptr, nullptr).cx);
+    SIZE three = TButtonRowElement(DockBottom, &a, &b, &c, nullptr).Measure(nullptr, nullptr);
+    EXPECT_EQ(276, three.cx);
+    EXPECT_EQ(21, three.cy);
+    SIZE column = TButtonRowElement(DockLeft, &a, &b, nullptr).Measure(nullptr, nullptr);
+    EXPECT_EQ(88, column.cx);
+    EXPECT_EQ(48, column.cy);
+}
+
+TEST(MessageBoxTest, TheFirstButtonIsTheDefaultUnlessTheShapeHasOne)
+{
+    TButtonDescriptor ok(IDOK, "OK", "OK_ICON"), cancel(IDCANCEL, "ｷｬﾝｾﾙ", "CANCEL_ICON");
+    {
+        TButtonRowElement row(DockBottom, &ok, &cancel, nullptr);
+        TShape shape(nullptr, "Default", &row, nullptr);
+        shape.ShowModeless(0);
+        EXPECT_TRUE(ok.control.isDefault);
+        EXPECT_FALSE(cancel.control.isDefault);
+        EXPECT_TRUE(ShapeHasDefaultButton(shape.Handle()));
+        DestroyWindow(shape.Handle());
+    }
+    TControlElement own("Button", BS_DEFPUSHBUTTON, 88, 21, 0, "Own");
+    TButtonRowElement row(DockBottom, &ok, &cancel, nullptr);
+    TShape shape(nullptr, "Default", &own, &row, nullptr);
+    shape.ShowModeless(0);
+    EXPECT_FALSE(ok.control.isDefault);
+    EXPECT_FALSE(cancel.control.isDefault);
+    DestroyWindow(shape.Handle());
+    PumpPending();
+}
+
+TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
+{
+    EXPECT_TRUE(BeepSettingSilences("いいえ"));
+    EXPECT_TRUE(BeepSettingSilences("NO"));
+    EXPECT_TRUE(BeepSettingSilences("no"));
+    EXPECT_TRUE(BeepSettingSilences("nO"));
+    EXPECT_FALSE(BeepSettingSilences("ｲｲｴ"));
+    EXPECT_FALSE(BeepSettingSilences("None"));
+    EXPECT_FALSE(BeepSettingSilences("yes"));
+    EXPECT_FALSE(BeepSettingSilences(""));
+
+    TRegistryTestKey testKey;
+    TBeepSetting beep;
+    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    const char* settings[] = {"NO", "no", "はい", nullptr};
+    for (const char* setting : settings) {
+        beep.Set(setting);
+        played.clear();
+        TBoxDriver driver("Warning", {[](HWND box) { TBoxDriver::Press(box, IDCANCEL); }});
+        AskQuestion("Warning", testKey);
+        EXPECT_EQ(1, driver.shownCount);
+        const bool silent = setting && (setting[0] == 'N' || setting[0] == 'n');
+        if (silent)
+            EXPECT_TRUE(played.empty()) << setting;
+        else
+            EXPECT_EQ(std::vector<std::string>{"SystemExclamation"}, played) << (setting ? setting : "(absent)");
+    }
+    ReplaceSoundPlayer(previous);
+}
+
+// Kept open for a screenshot: run with --gtest_also_run_disabled_tests.
+TEST(MessageBoxTest, DISABLED_QuestionBoxForAScreenshot)
+{
+    TRegistryTestKey testKey;
+    std::vector<TBoxDriver::TStep> wait(150, [](HWND) {});
+    wait.push_back([](HWND box) { TBoxDriver::Press(box, IDOK); });
+    TBoxDriver driver("Kelvane", wait);
+    EXPECT_EQ(IDOK, AskQuestion("Kelvane", testKey));
+}
+
+// The execution log tells of a log file it cannot open through the real box once the
+// controls are linked in: OK goes on, Cancel stops.
+TEST(MessageBoxTest, TheLogReportsAnUnopenableFileThroughABox)
+{
+    const THeapString title = ApplicationName();
+    for (int button : {IDOK, IDCANCEL}) {
+        bool sawPath = false;
+        TBoxDriver driver(title, {[&](HWND box) {
+                                      THeapString text;
+                                      for (HWND child = GetWindow(box, GW_CHILD); child;
+                                           child = GetWindow(child, GW_HWNDNEXT)) {
+                                          TWindow::WindowTextOf(child, text);
+                                          if (std::strstr(text, "C:\\no\\such.log")) sawPath = true;
+                                      }
+                                      TBoxDriver::Press(box, button);
+                                  }});
+        EXPECT_EQ(button == IDOK, ReportCannotOpenLog("C:\\no\\such.log"));
+        EXPECT_EQ(1, driver.shownCount);
+        EXPECT_TRUE(sawPath);
+    }
+}
+
+TEST(MessageBoxTest, ClosingAQuestionWithoutAButtonAnswersCancel)
+{
+    TRegistryTestKey testKey;
+    TBoxDriver driver("Closed", {[](HWND box) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); }});
+    EXPECT_EQ(IDCANCEL, AskQuestion("Closed", testKey));
+    EXPECT_FALSE(driver.timedOut);
+}
+
+TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
+{
+    TBeepSetting beep;
+    beep.Set(nullptr);
+    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    played.clear();
+    TShape shape(nullptr, "Sounds");
+    TSystemIconElement error(IconHand), info(IconAsterisk), logo(12345);
+    error.ShownChanged(&shape, true);
+    info.ShownChanged(&shape, true);
+    EXPECT_EQ(std::vector<std::string>{"SystemHand"}, played);
+    EXPECT_TRUE(error.PlayedSound());
+    EXPECT_FALSE(info.PlayedSound());
+    EXPECT_TRUE(shape.StopSoundOnClose());
+    error.ShownChanged(&shape, false);
+    EXPECT_FALSE(error.PlayedSound());
+    EXPECT_FALSE(shape.StopSoundOnClose());
+
+    played.clear();
+    EXPECT_EQ(IconWinLogo, logo.Kind());
+    EXPECT_FALSE(PlayIconSound(&logo, false));
+    EXPECT_TRUE(PlayIconSound(&logo, true));
+    EXPECT_TRUE(PlayIconSound(SystemIconHandle(IconQuestion), false));
+    EXPECT_FALSE(PlayIconSound(static_cast<const TSystemIconElement*>(nullptr), true));
+    EXPECT_EQ((std::vector<std::string>{".Default", "SystemQuestion"}), played);
+    ReplaceSoundPlayer(previous);
+}

@@ -1,0 +1,342 @@
+// The combo edit: completion from the history, the floating list, keys and persistence.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "RegistryTestKey.h"
+#include "filelists/ComboCompletion.h"
+#include "filelists/ComboboxElement.h"
+#include "foundation/RegistrySection.h"
+#include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
+
+namespace {
+
+const char entryA[] = "C:\\Windows\\a.bmp";
+const char entryB[] = "C:\\Windows\\b.bmp";
+
+void Pump(int milliseconds = 0)
+{
+    DWORD until = GetTickCount() + milliseconds;
+    do {
+        PumpPending();
+        if (milliseconds) Sleep(10);
+    } while (static_cast<LONG>(until - GetTickCount()) > 0);
+}
+
+std::string WindowText(HWND window)
+{
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+void Type(HWND edit, const char* keys)
+{
+    for (const char* key = keys; *key; ++key) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*key), 1);
+}
+
+std::pair<DWORD, DWORD> Selection(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+class ComboboxTest : public ::testing::Test {
+protected:
+    void Show(std::initializer_list<const char*> entries, const char* text = "")
+    {
+        for (const char* entry : entries) combo.History().Append(entry);
+        combo.SetText(text);
+        shape.ShowModeless(0);
+        SetForegroundWindow(shape.Handle());
+        Pump();
+    }
+    void TearDown() override
+    {
+        if (shape.Handle()) DestroyWindow(shape.Handle());
+        Pump();
+    }
+    TOwnerDrawComboboxElement combo{DockTop, 240};
+    TOwnerDrawComboboxElement other{DockTop, 240};
+    TShape shape{nullptr, "ComboTest", &combo, &other, nullptr};
+};
+
+} // namespace
+
+TEST_F(ComboboxTest, TypingCompletesFromTheHistoryUntilBackspace)
+{
+    Show({entryA, entryB});
+    HWND edit = combo.EditWindow();
+    Type(edit, "c:\\wi");
+    EXPECT_EQ("c:\\windows\\", WindowText(edit));
+    EXPECT_EQ(std::make_pair(DWORD{5}, DWORD{11}), Selection(edit));
+
+    Type(edit, "\b");
+    EXPECT_EQ("c:\\wi", WindowText(edit));
+    EXPECT_EQ(std::make_pair(DWORD{5}, DWORD{5}), Selection(edit));
+    EXPECT_STREQ("c:\\wi", combo.Text());
+
+    Type(edit, "ndows\\b");
+    EXPECT_EQ("c:\\windows\\b.bmp", WindowText(edit));
+    // A case-insensitive match selects the entry, whose own spelling becomes the current text.
+    EXPECT_EQ(1, SendMessageA(combo.ListWindow(), LB_GETCURSEL, 0, 0));
+    EXPECT_STREQ(entryB, combo.Text());
+}
+
+TEST_F(ComboboxTest, CompletionIgnoresCaseAndKeepsTheTypedPart)
+{
+    Show({entryA, "D:\\Music\\song.mid"});
+    HWND edit = combo.EditWindow();
+    Type(edit, "C:\\WI");
+    EXPECT_EQ("C:\\WIndows\\a.bmp", WindowText(edit));
+    EXPECT_EQ(std::make_pair(DWORD{5}, DWORD{16}), Selection(edit));
+    SetWindowTextA(edit, "");
+    Type(edit, "x");
+    EXPECT_EQ("x", WindowText(edit));
+}
+
+TEST_F(ComboboxTest, TheListFloatsOnTheDesktopAndOpensWithF4)
+{
+    Show({entryA, entryB}, entryA);
+    HWND list = combo.ListWindow();
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ(GetDesktopWindow(), GetAncestor(list, GA_PARENT));
+    char name[64];
+    GetClassNameA(list, name, sizeof name);
+    EXPECT_STREQ("FloatComboListClass", name);
+    EXPECT_EQ("DropDownList", WindowText(list));
+    EXPECT_FALSE(IsWindowVisible(list));
+
+    SendMessageA(combo.EditWindow(), WM_KEYDOWN, VK_F4, 0);
+    EXPECT_TRUE(combo.IsListOpen());
+    RECT frame, below;
+    GetWindowRect(combo.Frame(), &frame);
+    GetWindowRect(list, &below);
+    EXPECT_EQ(frame.bottom, below.top);
+    EXPECT_EQ(frame.left, below.left);
+    EXPECT_EQ(frame.right, below.right);
+    SendMessageA(combo.EditWindow(), WM_KEYDOWN, VK_F4, 0);
+    EXPECT_FALSE(combo.IsListOpen());
+}
+
+TEST_F(ComboboxTest, OpeningOneListClosesTheOther)
+{
+    Show({entryA});
+    other.OpenList();
+    EXPECT_TRUE(other.IsListOpen());
+    combo.OpenList();
+    EXPECT_TRUE(combo.IsListOpen());
+    EXPECT_FALSE(other.IsListOpen());
+}
+
+TEST_F(ComboboxTest, NearTheBottomOfTheScreenTheListOpensAbove)
+{
+    Show({entryA, entryB});
+    RECT desktop, window;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    GetWindowRect(shape.Handle(), &window);
+    SetWindowPos(shape.Handle(), nullptr, window.left, desktop.bottom - (window.bottom - window.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    Pump();
+    combo.OpenList();
+    RECT frame, list;
+    GetWindowRect(combo.Frame(), &frame);
+    GetWindowRect(combo.ListWindow(), &list);
+    EXPECT_EQ(frame.top, list.bottom);
+}
+
+TEST_F(ComboboxTest, EscapeClosesOnlyTheList)
+{
+    Show({entryA, entryB});
+    SetFocus(combo.EditWindow());
+    combo.OpenList();
+    ASSERT_TRUE(combo.IsListOpen());
+    PostMessageA(combo.EditWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
+    Pump(200);
+    EXPECT_FALSE(combo.IsListOpen());
+    EXPECT_TRUE(IsWindow(shape.Handle()));
+    EXPECT_TRUE(IsWindowVisible(shape.Handle()));
+}
+
+TEST_F(ComboboxTest, UpAndDownFollowTheHistory)
+{
+    Show({"one", "two", "three"}, "one");
+    HWND edit = combo.EditWindow();
+    SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ("two", WindowText(edit));
+    EXPECT_STREQ("two", combo.Text());
+    EXPECT_EQ(std::make_pair(DWORD{0}, DWORD{3}), Selection(edit));
+    SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_STREQ("three", combo.Text());
+    SendMessageA(edit, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_STREQ("two", combo.Text());
+}
+
+TEST_F(ComboboxTest, ClickingAnItemOrScrollingTheEditChoosesIt)
+{
+    Show({"one", "two", "three"}, "one");
+    combo.OpenList();
+    HWND list = combo.ListWindow();
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+    SendMessageA(list, WM_MOUSEMOVE, 0, point);
+    EXPECT_EQ(2, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    EXPECT_STREQ("three", combo.Text());
+    EXPECT_EQ("three", WindowText(combo.EditWindow()));
+    EXPECT_FALSE(combo.IsListOpen());
+
+    SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_LINEUP, 0);
+    Pump();
+    EXPECT_STREQ("two", combo.Text());
+    SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_TOP, 0);
+    SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_LINEUP, 0);
+    Pump();
+    EXPECT_STREQ("one", combo.Text());
+}
+
+TEST(ComboboxPersistenceTest, SaveKeepsOlderValuesSoTheNextLoadReadsThem)
+{
+    TRegistryTestKey key;
+    TRegistryStore store = key.Store();
+    ASSERT_EQ(ERROR_SUCCESS, store.CreateKeys());
+    TOwnerDrawComboboxElement saved(DockTop, 200);
+    saved.name = "Current";
+    saved.SetHistoryName("History");
+    for (const char* entry : {"a", "b", "c", "d", "e"}) saved.History().Append(entry);
+    saved.SetText("c");
+    saved.Save(store);
+    saved.History().Clear();
+    for (const char* entry : {"x", "y", "z"}) saved.History().Append(entry);
+    saved.Save(store);
+
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(key.GetRaw("History", "000003", type, bytes));
+    EXPECT_EQ(std::string("d", 2), bytes);
+    ASSERT_TRUE(key.GetRaw("History", "000004", type, bytes));
+    EXPECT_EQ(std::string("e", 2), bytes);
+
+    TOwnerDrawComboboxElement loaded(DockTop, 200, "default");
+    loaded.name = "Current";
+    loaded.SetHistoryName("History");
+    loaded.History().Append("stale");
+    loaded.Load(store);
+    EXPECT_STREQ("c", loaded.Text());
+    ASSERT_EQ(5, loaded.History().Count());
+    EXPECT_STREQ("x", loaded.History().Item(0));
+    EXPECT_STREQ("e", loaded.History().Item(4));
+
+    TOwnerDrawComboboxElement missing(DockTop, 200, "default");
+    missing.name = "Absent";
+    missing.Load(store);
+    EXPECT_STREQ("default", missing.Text());
+    store.CloseKeys();
+}
+
+TEST_F(ComboboxTest, RememberAddAndReplaceKeepHistoryAndListTogether)
+{
+    Show({"a", "b", "c"}, "c");
+    combo.Remember("b", -1);
+    ASSERT_EQ(3, combo.History().Count());
+    EXPECT_STREQ("b", combo.History().Item(0));
+    EXPECT_STREQ("a", combo.History().Item(1));
+    combo.Remember(nullptr, 2);
+    ASSERT_EQ(2, combo.History().Count());
+    EXPECT_STREQ("c", combo.History().Item(0));
+    EXPECT_STREQ("b", combo.History().Item(1));
+    combo.RefreshFromData();
+    HWND list = combo.ListWindow();
+    EXPECT_EQ(2, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0, SendMessageA(list, LB_GETCURSEL, 0, 0));
+
+    combo.AddEntry(nullptr, "d");
+    EXPECT_EQ(3, combo.History().Count());
+    EXPECT_EQ(3, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    combo.ReplaceEntry(1, nullptr, "q");
+    EXPECT_STREQ("q", combo.History().Item(1));
+    auto* item = reinterpret_cast<TComboListItem*>(SendMessageA(list, LB_GETITEMDATA, 1, 0));
+    ASSERT_NE(nullptr, item);
+    EXPECT_STREQ("q", item->text);
+
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    combo.RefreshToData();
+    EXPECT_STREQ("d", combo.Text());
+    ASSERT_EQ(3, combo.History().Count());
+    EXPECT_STREQ("q", combo.History().Item(1));
+}
+
+TEST(ComboCompletionTest, TwoByteCharactersStayWholeAndKeepTheirCase)
+{
+    THeapStringList history;
+    history.Append("X\x83\x41one");  // trail byte 0x41 is not the letter A
+    history.Append("X\x83\x42two");
+    EXPECT_STREQ("X", CommonCompletion(history, "X"));
+    EXPECT_STREQ("X\x83\x41one", CompletedText(history, "X\x83\x41"));
+    EXPECT_STREQ("X\x83\x61", CompletedText(history, "X\x83\x61"));
+    EXPECT_EQ(-1, MatchingEntry(history, "x\x83\x61one"));
+    EXPECT_EQ(0, MatchingEntry(history, "x\x83\x41ONE"));
+}
+
+TEST_F(ComboboxTest, TheButtonHandsTheMouseToTheOpenList)
+{
+    Show({"one", "two", "three"}, "one");
+    HWND frame = combo.Frame(), list = combo.ListWindow();
+    RECT client;
+    GetClientRect(frame, &client);
+    SendMessageA(frame, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.right - 5, client.bottom / 2));
+    EXPECT_TRUE(combo.IsListOpen());
+    EXPECT_EQ(frame, GetCapture());
+    EXPECT_EQ(combo.EditWindow(), GetFocus());
+
+    RECT item;
+    SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    POINT over{item.left + 5, (item.top + item.bottom) / 2};
+    MapWindowPoints(list, frame, &over, 1);
+    SendMessageA(frame, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(over.x, over.y));
+    EXPECT_EQ(list, GetCapture());
+
+    // Below the list the selection steps toward the mouse.
+    RECT listClient;
+    GetClientRect(list, &listClient);
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2));
+    EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, listClient.bottom + 20));
+    EXPECT_EQ(2, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(5, listClient.bottom + 20));
+    EXPECT_STREQ("three", combo.Text());
+    EXPECT_FALSE(combo.IsListOpen());
+    EXPECT_NE(list, GetCapture());
+}
+
+TEST_F(ComboboxTest, ADroppedFileBecomesTheText)
+{
+    Show({"one"}, "one");
+    const char path[] = "C:\\windows\\notepad.exe";
+    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sizeof path + 1);
+    ASSERT_NE(nullptr, drop);
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    lstrcpyA(reinterpret_cast<char*>(files + 1), path);
+    GlobalUnlock(drop);
+    SendMessageA(combo.EditWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_STREQ(path, combo.Text());
+    EXPECT_EQ(path, WindowText(combo.EditWindow()));
+    EXPECT_TRUE(combo.IconBelongsToText());
+}
+
+// Run by hand with --gtest_also_run_disabled_tests to look at the open list.
+TEST_F(ComboboxTest, DISABLED_ScreenshotWithTheListOpen)
+{
+    Show({entryA, entryB, "C:\\Windows\\notepad.exe", "D:\\Music\\song.mid"}, entryA);
+    combo.OpenList();
+    const char* pause = std::getenv("COMBO_SCREENSHOT_PAUSE");
+    Pump(pause ? std::atoi(pause) : 3000);
+}

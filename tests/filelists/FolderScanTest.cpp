@@ -1,0 +1,327 @@
+// The folder scan over real trees: order, filter, progress, Pause/Resume/Stop and failures; ListFolder.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TempTree.h"
+#include "controls/ProgressBarElement.h"
+#include "filelists/FolderScan.h"
+#include "filelists/ProgressWindow.h"
+
+namespace {
+
+using TNames = std::vector<std::string>;
+
+TNames Names(const THeapStringList& list)
+{
+    TNames names;
+    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i).Text());
+    return names;
+}
+
+// The tree walked the obvious recursive way: a folder's files, then each subfolder in turn.
+void WalkRecursively(const std::string& folder, TNames& files)
+{
+    TNames subfolders;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = entry.cFileName;
+        if (name == "." || name == "..") continue;
+        (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? subfolders : files).push_back(folder + "\\" + name);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    for (const std::string& subfolder : subfolders) WalkRecursively(subfolder, files);
+}
+
+bool IsSound(const char* path, void*)
+{
+    const int length = lstrlenA(path);
+    return length > 4 && (lstrcmpiA(path + length - 4, ".wav") == 0 || lstrcmpiA(path + length - 4, ".mid") == 0);
+}
+
+TNames OnlySounds(const TNames& names)
+{
+    TNames sounds;
+    for (const std::string& name : names)
+        if (IsSound(name.c_str(), nullptr)) sounds.push_back(name);
+    return sounds;
+}
+
+BOOL CALLBACK TakeProgressWindow(HWND window, LPARAM result)
+{
+    if (!FindWindowExA(window, nullptr, "VantryProgressBar", nullptr)) return TRUE;
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+}
+
+// The progress window the running scan shows (this thread's shape with a progress bar).
+HWND RunningProgressWindow()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &TakeProgressWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TProgressBarElement* RunningBar()
+{
+    HWND window = RunningProgressWindow();
+    HWND bar = window ? FindWindowExA(window, nullptr, "VantryProgressBar", nullptr) : nullptr;
+    return bar ? reinterpret_cast<TProgressBarElement*>(GetWindowLongPtrA(bar, 0)) : nullptr;
+}
+
+void PressOnRunningWindow(int id)
+{
+    HWND window = RunningProgressWindow();
+    if (window) PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// Lets a test act from inside the scan, where the filter sees each file.
+struct TScanProbe {
+    std::function<void(const char* path)> onFile;
+    static bool Keep(const char* path, void* context)
+    {
+        static_cast<TScanProbe*>(context)->onFile(path);
+        return IsSound(path, nullptr);
+    }
+};
+
+bool EndsWith(const char* text, const char* tail)
+{
+    const int length = lstrlenA(text), tailLength = lstrlenA(tail);
+    return length >= tailLength && lstrcmpiA(text + length - tailLength, tail) == 0;
+}
+
+class FolderScanTest : public ::testing::Test {
+protected:
+    FolderScanTest()
+    {
+        tree.File("a.wav");
+        tree.File("b.mid");
+        tree.File("c.txt");
+        tree.File("hidden.wav", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        tree.Folder("d1");
+        tree.File("d1\\x.wav");
+        tree.Folder("d1\\d1a");
+        tree.File("d1\\d1a\\y.wav");
+        tree.Folder("d1\\d1b");
+        tree.Folder("d2");
+        tree.File("d2\\z.wav");
+        tree.Folder("d2\\d2a");
+        tree.Folder("d2\\d2a\\d2aa");
+        tree.File("d2\\d2a\\d2aa\\deep.wav");
+        tree.Folder("d3");
+    }
+
+    TNames Everything() const
+    {
+        TNames files;
+        WalkRecursively(tree.root.Text(), files);
+        return files;
+    }
+
+    TTempTree tree;
+};
+
+} // namespace
+
+TEST_F(FolderScanTest, FindsEveryFileDepthFirstInListingOrder)
+{
+    THeapStringList found;
+    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, nullptr, nullptr), ScanFinished);
+    const TNames all = Everything();
+    ASSERT_EQ(all.size(), 8u); // hidden and system files are listed like any other
+    EXPECT_EQ(Names(found), all);
+    for (const std::string& name : Names(found)) EXPECT_EQ(name.find("\\."), std::string::npos) << name;
+
+    // The filter keeps its choice; a start folder given with a backslash gives the same paths.
+    EXPECT_EQ(ScanFolder(Concat(tree.root, "\\"), nullptr, found, &IsSound, nullptr), ScanFinished);
+    EXPECT_EQ(Names(found), OnlySounds(all));
+    EXPECT_FALSE(RunningProgressWindow()); // closed again
+}
+
+TEST_F(FolderScanTest, ProgressCountsTheStartFolderAndItsSubfolders)
+{
+    struct TSeen {
+        int range = -1;
+        int position = -1;
+    };
+    std::vector<std::pair<std::string, TSeen>> seen;
+    TScanProbe probe;
+    probe.onFile = [&](const char* path) {
+        TSeen now;
+        if (TProgressBarElement* bar = RunningBar()) now = TSeen{bar->range, bar->current};
+        seen.emplace_back(path, now);
+    };
+    THeapStringList found;
+    ASSERT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanFinished);
+    for (const auto& [path, now] : seen) {
+        if (EndsWith(path.c_str(), "\\a.wav")) {
+            EXPECT_EQ(now.position, 0); // before the first folder counts
+        }
+        if (EndsWith(path.c_str(), "\\y.wav")) {
+            EXPECT_EQ(now.range, 4); // the start folder and its three subfolders
+            EXPECT_EQ(now.position, 2);
+        }
+        if (EndsWith(path.c_str(), "\\deep.wav")) {
+            EXPECT_EQ(now.position, 3); // deeper levels do not move it
+        }
+    }
+    EXPECT_EQ(seen.size(), 8u);
+}
+
+TEST_F(FolderScanTest, StopEndsTheScanKeepingWhatWasFound)
+{
+    TScanProbe probe;
+    probe.onFile = [](const char*) { PressOnRunningWindow(TProgressWindow::StopId); };
+    THeapStringList found;
+    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanStopped);
+    TNames rootSounds;
+    for (const std::string& name : OnlySounds(Everything()))
+        if (name.find('\\', tree.root.Length() + 1) == std::string::npos) rootSounds.push_back(name);
+    EXPECT_EQ(Names(found), rootSounds); // the start folder's own files, nothing below
+    EXPECT_FALSE(RunningProgressWindow());
+}
+
+namespace {
+
+THeapStringList pausedScanFound;
+std::vector<int> countsWhilePaused;
+bool resumeAtEnd = false;
+
+// Ticks come only while the scan pumps; after a few seen paused it resumes or stops the scan.
+void CALLBACK WatchPausedScan(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND window = RunningProgressWindow();
+    if (!window || !IsWindowEnabled(GetDlgItem(window, TProgressWindow::ResumeId))) return;
+    countsWhilePaused.push_back(pausedScanFound.Count());
+    if (countsWhilePaused.size() == 4)
+        PressOnRunningWindow(resumeAtEnd ? TProgressWindow::ResumeId : TProgressWindow::StopId);
+}
+
+} // namespace
+
+TEST_F(FolderScanTest, PauseHoldsTheScanUntilResumeAndStopWorksWhilePaused)
+{
+    THeapStringList& found = pausedScanFound;
+    for (bool resume : {true, false}) {
+        SCOPED_TRACE(resume ? "resumed" : "stopped while paused");
+        countsWhilePaused.clear();
+        resumeAtEnd = resume;
+        bool paused = false;
+        TScanProbe probe;
+        probe.onFile = [&](const char*) {
+            if (paused) return;
+            paused = true;
+            PressOnRunningWindow(TProgressWindow::PauseId);
+        };
+        UINT_PTR timer = SetTimer(nullptr, 0, 30, &WatchPausedScan);
+        const int result = ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe);
+        KillTimer(nullptr, timer);
+        ASSERT_GE(countsWhilePaused.size(), 4u);
+        for (int count : countsWhilePaused) EXPECT_EQ(count, countsWhilePaused.front());
+        if (resume) {
+            EXPECT_EQ(result, ScanFinished);
+            EXPECT_EQ(Names(found), OnlySounds(Everything()));
+        } else {
+            EXPECT_EQ(result, ScanStopped);
+            EXPECT_EQ(found.Count(), countsWhilePaused.front());
+        }
+    }
+}
+
+TEST_F(FolderScanTest, AFolderThatCannotBeListedFailsTheWholeScan)
+{
+    // The subfolder is listed with its parent and gone by the time the scan reaches it.
+    TScanProbe probe;
+    probe.onFile = [this](const char*) { RemoveDirectoryA(tree.Path("d3")); };
+    THeapStringList found;
+    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanFailed);
+    EXPECT_EQ(found.Count(), 0);
+
+    found.Append("left over");
+    EXPECT_EQ(ScanFolder(tree.Path("missing"), nullptr, found, nullptr, nullptr), ScanFailed);
+    EXPECT_EQ(found.Count(), 0);
+    EXPECT_FALSE(RunningProgressWindow());
+}
+
+TEST_F(FolderScanTest, AStartFolderWithoutSubfoldersIsOneListing)
+{
+    THeapStringList found;
+    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1a"), nullptr, found, nullptr, nullptr), ScanFinished);
+    EXPECT_EQ(Names(found), TNames{tree.Path("d1\\d1a\\y.wav").Text()});
+    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1b"), nullptr, found, nullptr, nullptr), ScanFinished);
+    EXPECT_EQ(found.Count(), 0);
+}
+
+TEST_F(FolderScanTest, ListFolderSplitsFilesFromSubfolders)
+{
+    THeapStringList files, subfolders;
+    ASSERT_TRUE(ListFolder(tree.Path("d1"), files, &subfolders));
+    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav").Text()});
+    TNames folders = Names(subfolders);
+    std::sort(folders.begin(), folders.end());
+    EXPECT_EQ(folders, (TNames{tree.Path("d1\\d1a").Text(), tree.Path("d1\\d1b").Text()}));
+
+    // A trailing backslash is not doubled; without a subfolder list only files come back.
+    ASSERT_TRUE(ListFolder(Concat(tree.Path("d1"), "\\"), files, nullptr));
+    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav").Text()});
+
+    ASSERT_TRUE(ListFolder(tree.Path("d1\\d1b"), files, &subfolders));
+    EXPECT_EQ(files.Count() + subfolders.Count(), 0);
+
+    files.Append("stale");
+    subfolders.Append("stale");
+    EXPECT_FALSE(ListFolder(tree.Path("missing"), files, &subfolders));
+    EXPECT_EQ(files.Count() + subfolders.Count(), 0);
+}
+
+namespace {
+
+int browseAnswer = IDOK;
+
+BOOL CALLBACK AnswerBrowser(HWND window, LPARAM)
+{
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(browseAnswer, BN_CLICKED), 0);
+    return FALSE;
+}
+
+// Answers the folder browser once it has shown its initial selection.
+void CALLBACK WatchBrowser(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), &AnswerBrowser, 0);
+}
+
+} // namespace
+
+TEST_F(FolderScanTest, BrowserStartsAtTheFolderAndAnswersWithABackslash)
+{
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    UINT_PTR timer = SetTimer(nullptr, 0, 300, &WatchBrowser);
+
+    browseAnswer = IDOK; // accepts the initial selection, which the trailing backslash must not spoil
+    THeapString folder = Concat(tree.Path("d2"), "\\");
+    EXPECT_TRUE(BrowseForFolder(folder, nullptr, "choose"));
+    EXPECT_EQ(lstrcmpiA(folder, Concat(tree.Path("d2"), "\\")), 0) << folder.Text();
+
+    folder = tree.Path("d1");
+    EXPECT_TRUE(BrowseForFolder(folder, nullptr, "choose"));
+    EXPECT_EQ(lstrcmpiA(folder, Concat(tree.Path("d1"), "\\")), 0) << folder.Text();
+
+    browseAnswer = IDCANCEL;
+    folder = tree.Path("d1");
+    EXPECT_FALSE(BrowseForFolder(folder, nullptr, "choose"));
+    EXPECT_EQ(folder, tree.Path("d1"));
+
+    KillTimer(nullptr, timer);
+    CoUninitialize();
+}
