@@ -58,8 +58,12 @@ void TButtonRowElement::Init(int dockSide)
     defaultIndex = 0;
 }
 
-SIZE TButtonRowElement::Measure(TShape*, HDC)
+SIZE TButtonRowElement::Measure(TShape* shape, HDC)
 {
+    // The captions take part in the shape's access keys; the buttons' size is fixed.
+    if (shape) {
+        for (TButtonDescriptor* button : buttons) shape->RegisterCaption(&button->caption);
+    }
     const int count = Count();
     if (count == 0) return SIZE{0, 0};
     if (IsRow()) return SIZE{count * (ButtonWidth + Gap) - Gap, ButtonHeight};

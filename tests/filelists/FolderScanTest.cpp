@@ -1,4 +1,4 @@
-// The folder scan over real trees: order, filter, progress, Pause/Resume/Stop and failures; ListFolder.
+// The folder scan over real trees (order, filter, progress, Pause/Resume/Stop, failures), ListFolder and the browser.
 #include <gtest/gtest.h>
 
 #include <objbase.h>
