@@ -25,16 +25,7 @@ const char* const TComboEdit::ClassName = "VantryComboEdit";
 void TComboEdit::RegisterClass()
 {
     if (systemProc) return;
-    WNDCLASSA description;
-    TWindow::FillClassDefaults(description);
-    GetClassInfoA(nullptr, "EDIT", &description);
-    systemProc = description.lpfnWndProc;
-    appendedIndex = description.cbWndExtra;
-    description.cbWndExtra += sizeof(LONG_PTR);
-    description.hInstance = TWindow::ModuleInstance();
-    description.lpfnWndProc = &TComboEdit::PreWndProc;
-    description.lpszClassName = ClassName;
-    TWindow::RegisterWindowClass(description);
+    TWindow::RegisterSuperclass("EDIT", ClassName, &TComboEdit::PreWndProc, systemProc, appendedIndex);
 }
 
 LRESULT CALLBACK TComboEdit::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -41,16 +41,7 @@ const char* const TFloatComboList::Title = "DropDownList";
 void TFloatComboList::RegisterClass()
 {
     if (systemProc) return;
-    WNDCLASSA description;
-    TWindow::FillClassDefaults(description);
-    GetClassInfoA(nullptr, "LISTBOX", &description);
-    systemProc = description.lpfnWndProc;
-    appendedIndex = description.cbWndExtra;
-    description.cbWndExtra += sizeof(LONG_PTR);
-    description.hInstance = TWindow::ModuleInstance();
-    description.lpfnWndProc = &TFloatComboList::PreWndProc;
-    description.lpszClassName = ClassName;
-    TWindow::RegisterWindowClass(description);
+    TWindow::RegisterSuperclass("LISTBOX", ClassName, &TFloatComboList::PreWndProc, systemProc, appendedIndex);
 }
 
 LRESULT CALLBACK TFloatComboList::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

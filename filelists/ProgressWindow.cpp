@@ -6,7 +6,7 @@
 #include "controls/ProgressBarElement.h"
 #include "controls/TextElement.h"
 #include "foundation/IconCache.h"
-#include "foundation/SpecialFolders.h"
+#include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"

@@ -2,7 +2,7 @@
 #include "foundation/FileDialogs.h"
 
 #include "foundation/PathOperations.h"
-#include "foundation/SpecialFolders.h"
+#include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
 
 #include <commdlg.h>

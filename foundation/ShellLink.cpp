@@ -3,7 +3,7 @@
 
 #include "foundation/CharText.h"
 #include "foundation/PathOperations.h"
-#include "foundation/SpecialFolders.h"
+#include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
 
 #include <windows.h>

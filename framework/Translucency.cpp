@@ -3,7 +3,7 @@
 
 #include "foundation/GlobalStores.h"
 #include "foundation/RegistrySection.h"
-#include "foundation/SpecialFolders.h"
+#include "foundation/ShellFolders.h"
 #include "framework/KeyboardTable.h"
 #include "framework/Shape.h"
 

@@ -19,16 +19,8 @@ TTransparentSuperclass superclasses[] = {
 
 void RegisterSuperclass(TTransparentSuperclass& superclass)
 {
-    WNDCLASSA description;
-    TWindow::FillClassDefaults(description);
-    GetClassInfoA(nullptr, superclass.systemName, &description);
-    superclass.systemProc = description.lpfnWndProc;
-    superclass.appendedIndex = description.cbWndExtra;
-    description.hInstance = TWindow::ModuleInstance();
-    description.lpfnWndProc = superclass.hook;
-    description.cbWndExtra += sizeof(LONG_PTR);
-    description.lpszClassName = superclass.name;
-    TWindow::RegisterWindowClass(description);
+    TWindow::RegisterSuperclass(superclass.systemName, superclass.name, superclass.hook, superclass.systemProc,
+                                superclass.appendedIndex);
 }
 
 TTransparentSuperclass* SuperclassOf(HWND control)

@@ -45,6 +45,21 @@ void TWindow::RegisterWindowClass(const WNDCLASSA& description)
     if (!RegisterClassA(&description)) ExitProcess(0);
 }
 
+void TWindow::RegisterSuperclass(const char* systemName, const char* name, WNDPROC hook, WNDPROC& systemProc,
+                                 int& appendedIndex)
+{
+    WNDCLASSA description;
+    FillClassDefaults(description);
+    GetClassInfoA(nullptr, systemName, &description);
+    systemProc = description.lpfnWndProc;
+    appendedIndex = description.cbWndExtra;
+    description.hInstance = ModuleInstance();
+    description.lpfnWndProc = hook;
+    description.cbWndExtra += sizeof(LONG_PTR);
+    description.lpszClassName = name;
+    RegisterWindowClass(description);
+}
+
 HWND TWindow::CreateNativeWindow(const char* className, const char* title, DWORD style, int x,
                                  int y, int width, int height, HWND parent, HMENU menuOrId)
 {

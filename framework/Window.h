@@ -20,6 +20,10 @@ public:
     // Nothing happens when the name is already known to the module; a class that cannot be
     // registered ends the process (status 0).
     static void RegisterWindowClass(const WNDCLASSA& description);
+    // Registers `name` as a superclass of a system class with one pointer appended to its
+    // window extra bytes; gives back the system procedure and the appended long's index.
+    static void RegisterSuperclass(const char* systemName, const char* name, WNDPROC hook, WNDPROC& systemProc,
+                                   int& appendedIndex);
     static HINSTANCE ModuleInstance();
 
     HWND CreateNativeWindow(const char* className, const char* title, DWORD style, int x, int y,

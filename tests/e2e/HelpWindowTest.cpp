@@ -36,14 +36,17 @@ template <typename Check> bool WaitFor(Check check, DWORD timeoutMs = 15000)
     return check();
 }
 
+BOOL CALLBACK AppendChildText(HWND child, LPARAM context)
+{
+    *reinterpret_cast<std::string*>(context) += TextOf(child) + "\n";
+    return TRUE;
+}
+
 // The text of every child window (the topic is shown in a rich edit child).
 std::string ChildTexts(HWND window)
 {
     std::string texts;
-    EnumChildWindows(window, [](HWND child, LPARAM context) -> BOOL {
-        *reinterpret_cast<std::string*>(context) += TextOf(child) + "\n";
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(window, AppendChildText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 

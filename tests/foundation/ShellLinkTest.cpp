@@ -1,7 +1,7 @@
 // Shell links, special folders and file-system checks on real files and shortcuts.
 #include "foundation/FileSystem.h"
 #include "foundation/ShellLink.h"
-#include "foundation/SpecialFolders.h"
+#include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
 
 #include <gmock/gmock.h>
@@ -192,7 +192,7 @@ TEST_F(ShellLinkTest, RecentDocumentsListsTheRecentFolder)
     EXPECT_THAT(Items(found), ElementsAre(std::string(target.Text())));
 }
 
-TEST(SpecialFolders, PathsEndInABackslashAndExist)
+TEST(ShellFolders, PathsEndInABackslashAndExist)
 {
     ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
     THeapString startup = SpecialFolderPath(CSIDL_STARTUP);

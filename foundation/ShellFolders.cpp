@@ -1,5 +1,5 @@
-// SpecialFolders: special-folder lookups through the shell, system directories from KERNEL32.
-#include "foundation/SpecialFolders.h"
+// ShellFolders: special-folder lookups through the shell, system directories from KERNEL32.
+#include "foundation/ShellFolders.h"
 
 #include "foundation/StringOperations.h"
 

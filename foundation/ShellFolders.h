@@ -1,4 +1,4 @@
-// SpecialFolders: the shell's special folders and the system's directories as paths.
+// ShellFolders: the shell's special folders and the system's directories as paths.
 #pragma once
 
 #include "foundation/HeapString.h"
