@@ -14,6 +14,7 @@ set(VANTRY_PORTABLE_SOURCES
     foundation/Macros.cpp
     foundation/PathOperations.cpp
     foundation/CharacterWidth.cpp
+    filelists/FileFilter.cpp
 )
 
 # Unit tests of that code; they build for Windows too.
@@ -39,4 +40,5 @@ set(VANTRY_FUZZERS
     MacrosFuzzer
     PathOperationsFuzzer
     CharacterWidthFuzzer
+    FileFilterFuzzer
 )

@@ -219,6 +219,8 @@ LRESULT TShapeMessages::DrawItem(TShape& shape, UINT message, WPARAM wParam, LPA
     }
     const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
     if (item->CtlType == ODT_BUTTON) return DrawTransparentPushButton(*item);
+    // Owner-drawn lists draw their own items: the message is reflected to the control.
+    if (item->CtlType == ODT_LISTBOX) return SendMessageA(item->hwndItem, message, wParam, lParam);
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 
@@ -226,6 +228,10 @@ LRESULT TShapeMessages::MeasureItem(TShape& shape, UINT message, WPARAM wParam, 
 {
     MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (item->CtlType == ODT_BUTTON) return MeasureTransparentPushButton(Handle(shape), *item);
+    if (item->CtlType == ODT_LISTBOX) {
+        HWND control = GetDlgItem(Handle(shape), static_cast<int>(item->CtlID));
+        if (control) return SendMessageA(control, message, wParam, lParam);
+    }
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 

@@ -1,0 +1,281 @@
+// TFileListElement: the list box window, its display items, refreshing and appending paths.
+#include "filelists/FileListElement.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "filelists/ProgressWindow.h"
+#include "foundation/IconCache.h"
+#include "foundation/PathOperations.h"
+#include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
+#include "framework/Window.h"
+
+namespace {
+
+WNDPROC systemProc = nullptr; // the system LISTBOX procedure
+int appendedIndex = 0;        // where the element pointer lives in the window's extra bytes
+
+const char ownerProperty[] = "Owner";
+const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT |
+                        LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT;
+
+TFileListElement* BoundElement(HWND window)
+{
+    return reinterpret_cast<TFileListElement*>(GetWindowLongPtrA(window, appendedIndex));
+}
+
+// A DC of the list box with its font selected, released on scope exit.
+class TListDC {
+public:
+    explicit TListDC(HWND list) : list(list), dc(GetDC(list))
+    {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+        previous = font ? SelectObject(dc, font) : nullptr;
+    }
+    ~TListDC()
+    {
+        if (previous) SelectObject(dc, previous);
+        ReleaseDC(list, dc);
+    }
+    TListDC(const TListDC&) = delete;
+    TListDC& operator=(const TListDC&) = delete;
+    HDC Get() const { return dc; }
+
+private:
+    HWND list;
+    HDC dc;
+    HGDIOBJ previous;
+};
+
+} // namespace
+
+const char* const TFileListElement::ClassName = "FileList";
+int TFileListElement::gap = 0;
+
+TFileListElement::TFileListElement(int dock, int width, int height, THeapStringList* items,
+                                   THeapString* selectedText, TIconSource* fixedIcon)
+    : TListElement(dock, width, height, items, selectedText), fixedIcon(fixedIcon)
+{
+    TWindow::RegisterSuperclass("LISTBOX", ClassName, &TFileListElement::PreWndProc, systemProc, appendedIndex);
+}
+
+TFileListElement::~TFileListElement()
+{
+    if (window && IsWindow(window)) SetWindowLongPtrA(window, appendedIndex, 0);
+}
+
+LRESULT CALLBACK TFileListElement::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TFileListElement* self = BoundElement(window);
+    LRESULT result = 0;
+    if (self && self->ListMessage(message, wParam, lParam, result)) return result;
+    return CallWindowProcA(systemProc, window, message, wParam, lParam);
+}
+
+bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+{
+    switch (message) {
+    case WM_MEASUREITEM: // passed on by the shape
+        result = MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        return true;
+    case WM_DRAWITEM:
+        result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return true;
+    case WM_ENABLE: // the items change colour with the list's state
+        InvalidateRect(window, nullptr, TRUE);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TFileListElement::Place(TShape* owner, int x, int y)
+{
+    CreateList(owner, x, y);
+    SetPropA(window, ownerProperty, nullptr);
+}
+
+void TFileListElement::CreateList(TShape* owner, int x, int y)
+{
+    shape = owner;
+    HWND parent = ShapeWindow();
+    const int id = owner ? owner->NextControlId() : 0;
+    window = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
+    if (!window) return;
+    SetWindowLongPtrA(window, appendedIndex, reinterpret_cast<LONG_PTR>(this));
+    DragAcceptFiles(window, TRUE);
+    SendMessageA(window, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    RefreshFromData();
+}
+
+HWND TFileListElement::ShapeWindow() const { return shape ? shape->Handle() : GetParent(window); }
+
+TIconSource* TFileListElement::IconFor(const char* path) const { return fixedIcon ? fixedIcon : FileTypeIcon(path); }
+
+void TFileListElement::MeasureGap()
+{
+    TListDC dc(window);
+    gap = TComboListItem::MeasureGap(dc.Get());
+}
+
+void TFileListElement::InsertLine(TComboListItem* item, HDC dc)
+{
+    item->Measure(dc, gap);
+    const LRESULT line = SendMessageA(window, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
+    // The height holds even where the shape does not pass WM_MEASUREITEM on.
+    if (line >= 0) SendMessageA(window, LB_SETITEMHEIGHT, static_cast<WPARAM>(line), item->itemHeight);
+}
+
+void TFileListElement::RefreshFromData()
+{
+    if (!window) return;
+    SendMessageA(window, LB_RESETCONTENT, 0, 0);
+    display.clear();
+    current = nullptr;
+    if (items)
+        for (int i = 0; i < items->Count(); ++i)
+            display.push_back(std::make_unique<TComboListItem>(items->Item(i), IconFor(items->Item(i))));
+    MeasureGap();
+    TListDC dc(window);
+    for (auto& item : display) {
+        if (!current && selectedText && item->text == *selectedText) current = item.get();
+        InsertLine(item.get(), dc.Get());
+    }
+    SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(current ? LineOf(current) : -1), 0);
+}
+
+void TFileListElement::RefreshToData()
+{
+    if (items) {
+        items->Clear();
+        for (auto& item : display) items->Append(item->text);
+    }
+    if (selectedText) *selectedText = current ? current->text.Text() : "";
+}
+
+int TFileListElement::LineOf(const TComboListItem* item) const
+{
+    const int count = static_cast<int>(SendMessageA(window, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        if (SendMessageA(window, LB_GETITEMDATA, i, 0) == reinterpret_cast<LRESULT>(item)) return i;
+    return -1;
+}
+
+void TFileListElement::FollowSelection()
+{
+    const LRESULT line = SendMessageA(window, LB_GETCURSEL, 0, 0);
+    current = line == LB_ERR ? nullptr : reinterpret_cast<TComboListItem*>(SendMessageA(window, LB_GETITEMDATA, line, 0));
+    if (selectedText) *selectedText = current ? current->text.Text() : "";
+}
+
+void TFileListElement::DeleteLine(int index)
+{
+    if (index < 0 || index >= static_cast<int>(display.size())) return;
+    TComboListItem* item = display[index].get();
+    const int line = LineOf(item);
+    if (line >= 0) SendMessageA(window, LB_DELETESTRING, line, 0);
+    if (current == item) current = nullptr;
+    if (items && index < items->Count()) items->Delete(index);
+    display.erase(display.begin() + index);
+}
+
+bool TFileListElement::Command(int, HWND from, int code)
+{
+    if (!window || from != window) return false;
+    if (code == LBN_SELCHANGE) {
+        FollowSelection();
+        Changed();
+    }
+    return true;
+}
+
+void TFileListElement::Enable(bool enabled)
+{
+    if (window) EnableWindow(window, enabled ? TRUE : FALSE);
+}
+
+void TFileListElement::Changed() {}
+
+void TFileListElement::AddPaths(const THeapStringList& paths)
+{
+    const int n = paths.Count();
+    if (n <= 0 || !window) return;
+    TProgressWindow progress(ShapeWindow(), TProgressKind::AddingPaths, 2 * n);
+    progress.Show();
+    const size_t first = display.size();
+    for (int i = 0; i < n; ++i) {
+        const THeapString path = FullPath(paths.Item(i));
+        if (items) items->Append(path);
+        display.push_back(std::make_unique<TComboListItem>(path, IconFor(path)));
+        if (progress.IsOpen()) {
+            progress.Advance();
+            PumpPending();
+        }
+    }
+    MeasureGap();
+    {
+        TListDC dc(window);
+        // Painting after every line would dominate long additions.
+        SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+        for (size_t i = first; i < display.size(); ++i) {
+            InsertLine(display[i].get(), dc.Get());
+            if (progress.IsOpen()) {
+                progress.Advance();
+                PumpPending();
+            }
+        }
+        SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    progress.Close();
+}
+
+void TFileListElement::AddPath(const char* path, TIconSource* icon)
+{
+    if (items) items->Append(path);
+    display.push_back(std::make_unique<TComboListItem>(path, icon));
+    if (!window) return;
+    MeasureGap();
+    TListDC dc(window);
+    InsertLine(display.back().get(), dc.Get());
+}
+
+void TFileListElement::ReplacePath(int index, const char* path, TIconSource* icon)
+{
+    if (index < 0 || index >= static_cast<int>(display.size())) return;
+    if (items && index < items->Count()) items->Item(index) = path;
+    TComboListItem* item = display[index].get();
+    item->text = path;
+    item->icon = icon;
+    if (!window) return;
+    MeasureGap();
+    TListDC dc(window);
+    item->Measure(dc.Get(), gap);
+    const int line = LineOf(item);
+    if (line >= 0) SendMessageA(window, LB_SETITEMHEIGHT, line, item->itemHeight);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+bool TFileListElement::MeasureItem(MEASUREITEMSTRUCT& measure)
+{
+    if (measure.CtlType != ODT_LISTBOX) return false;
+    auto* item = reinterpret_cast<TComboListItem*>(measure.itemData);
+    if (!item) return false;
+    measure.itemWidth = static_cast<UINT>(std::max(item->itemWidth, 0));
+    measure.itemHeight = static_cast<UINT>(std::max(item->itemHeight, 1));
+    return true;
+}
+
+bool TFileListElement::DrawItem(const DRAWITEMSTRUCT& draw)
+{
+    if (draw.CtlType != ODT_LISTBOX || draw.hwndItem != window) return false;
+    if (draw.itemID == static_cast<UINT>(-1) || !draw.itemData) {
+        if (draw.itemState & ODS_FOCUS) DrawFocusRect(draw.hDC, &draw.rcItem);
+        return true;
+    }
+    reinterpret_cast<const TComboListItem*>(draw.itemData)->Draw(draw);
+    return true;
+}

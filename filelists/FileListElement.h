@@ -1,0 +1,61 @@
+// TFileListElement: an owner-drawn list of paths with their file-type icons, on the "FileList" class.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "controls/ListElement.h"
+#include "filelists/ComboListItem.h"
+
+class TFileListElement : public TListElement {
+public:
+    // `fixedIcon` (borrowed, from the icon caches) is shown for every entry; null shows each
+    // entry's file-type icon.
+    TFileListElement(int dock, int width, int height, THeapStringList* items, THeapString* selectedText,
+                     TIconSource* fixedIcon = nullptr);
+    ~TFileListElement() override;
+
+    static const char* const ClassName; // "FileList"
+    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    void Place(TShape* shape, int x, int y) override;
+    bool Command(int id, HWND window, int code) override;
+    void Enable(bool enabled) override;
+    void RefreshFromData() override;
+    void RefreshToData() override;
+
+    // Appends every path (made full) with the plain progress window; duplicates are kept.
+    void AddPaths(const THeapStringList& paths);
+    void AddPath(const char* path, TIconSource* icon);
+    void ReplacePath(int index, const char* path, TIconSource* icon);
+
+    // The owner-drawn item messages of the list box; the shape or the list box passes them on.
+    bool MeasureItem(MEASUREITEMSTRUCT& item);
+    bool DrawItem(const DRAWITEMSTRUCT& item);
+
+    HWND List() const { return window; }
+    int DisplayCount() const { return static_cast<int>(display.size()); }
+
+protected:
+    // Called after every change of the list or of the selection.
+    virtual void Changed();
+    // The list box's messages before the system list box; true when handled.
+    virtual bool ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void CreateList(TShape* shape, int x, int y);
+    // The selected text and current item follow the list box's selection.
+    void FollowSelection();
+    int LineOf(const TComboListItem* item) const;
+    void DeleteLine(int index); // entry, display item and list box line at list index
+    TIconSource* IconFor(const char* path) const;
+    HWND ShapeWindow() const;
+
+    TShape* shape = nullptr;               // borrowed: set when placed
+    TIconSource* fixedIcon;                // borrowed: the icon caches keep it
+    std::vector<std::unique_ptr<TComboListItem>> display; // owned, in list order
+    TComboListItem* current = nullptr;     // borrowed: one of `display`, or null
+
+private:
+    void MeasureGap();
+    void InsertLine(TComboListItem* item, HDC dc); // dc: the list font selected
+    static int gap; // half a full-width character in the list font, measured before each pass
+};

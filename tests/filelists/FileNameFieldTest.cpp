@@ -1,0 +1,322 @@
+// The file-name field: the shared recent-file history, browsing, the icon and the layout.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "RegistryTestKey.h"
+#include "filelists/FileNameField.h"
+#include "foundation/IconCache.h"
+#include "foundation/RegistrySection.h"
+#include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
+
+namespace {
+
+const char filter[] = "Bitmap\0*.bmp\0JPEG\0*.jpg;*.JPEG\0All files\0*.*\0";
+
+void Pump()
+{
+    for (int i = 0; i < 5; ++i) {
+        PumpPending();
+        Sleep(10);
+    }
+}
+
+std::string WindowText(HWND window)
+{
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Answers the first common dialog of the test thread: types the name and presses OK, or
+// Cancel without a name. Keeps answering until the dialog is gone, so a late dialog or a
+// missed answer cannot hang the test.
+struct TDialogAnswer {
+    DWORD threadId;
+    const char* fileName;
+    std::atomic<bool> answered;
+};
+
+BOOL CALLBACK TakeDialog(HWND window, LPARAM parameter)
+{
+    char className[16];
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(parameter) = window;
+    return FALSE;
+}
+
+DWORD WINAPI AnswerDialog(void* parameter)
+{
+    TDialogAnswer& answer = *static_cast<TDialogAnswer*>(parameter);
+    for (int attempt = 0; attempt < 1200; ++attempt) {
+        Sleep(100);
+        HWND dialog = nullptr;
+        EnumThreadWindows(answer.threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog) {
+            if (answer.answered) return 0;
+            continue;
+        }
+        if (!answer.answered) Sleep(300);
+        if (answer.fileName) {
+            SetDlgItemTextA(dialog, cmb13, answer.fileName);
+            SetDlgItemTextA(dialog, edt1, answer.fileName);
+        }
+        PostMessageA(dialog, WM_COMMAND, answer.fileName ? IDOK : IDCANCEL, 0);
+        answer.answered = true;
+        Sleep(400);
+    }
+    return 0;
+}
+
+class FileNameFieldTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        char unique[32];
+        std::snprintf(unique, sizeof unique, "kelvane_field_%lu", GetCurrentProcessId());
+        folder = std::string(temp) + unique + "\\";
+        CreateDirectoryA(folder.c_str(), nullptr);
+        for (const char* name : {"a.BMP", "b.bmp", "c.jpg", "d.jpg"}) Touch(name);
+        store = history.Store();
+        first.SetHistoryStore(&store);
+        second.SetHistoryStore(&store);
+    }
+    void TearDown() override
+    {
+        if (shape.Handle()) DestroyWindow(shape.Handle());
+        Pump();
+        for (const std::string& file : created) DeleteFileA(file.c_str());
+        RemoveDirectoryA(folder.c_str());
+    }
+    std::string Touch(const char* name)
+    {
+        const std::string path = folder + name;
+        FILE* file = std::fopen(path.c_str(), "wb");
+        if (file) std::fclose(file);
+        created.push_back(path);
+        return path;
+    }
+    std::string File(const char* name) const { return folder + name; }
+    void Show()
+    {
+        shape.ShowModeless(0);
+        Pump();
+    }
+    // The value names and data of one extension's subkey.
+    std::vector<std::pair<std::string, std::string>> Values(const char* subkey) const
+    {
+        std::vector<std::pair<std::string, std::string>> values;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, history.Path(std::string("MRU\\") + subkey).c_str(), 0, KEY_READ,
+                          &key) != ERROR_SUCCESS)
+            return values;
+        char name[256];
+        BYTE data[1024];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = sizeof name, dataSize = sizeof data;
+            if (RegEnumValueA(key, i, name, &nameSize, nullptr, nullptr, data, &dataSize) != ERROR_SUCCESS) break;
+            values.emplace_back(name, reinterpret_cast<char*>(data));
+        }
+        RegCloseKey(key);
+        return values;
+    }
+    void SetValue(const char* subkey, const char* name, const std::string& data)
+    {
+        history.SetRaw(std::string("MRU\\") + subkey, name, REG_SZ, data.c_str(), data.size() + 1);
+    }
+    std::vector<std::string> OurHistory(TFileNameElement& field) const
+    {
+        std::vector<std::string> entries;
+        for (int i = 0; i < field.History().Count(); ++i) entries.push_back(field.History().Item(i).operator const char*());
+        return entries;
+    }
+    void Confirm(TFileNameElement& field, const std::string& file)
+    {
+        field.SetText(file.c_str());
+        TRegistryStore values = settings.Store();
+        values.CreateKeys();
+        field.Save(values);
+        values.CloseKeys();
+    }
+
+    TRegistryTestKey history;
+    TRegistryTestKey settings;
+    TRegistryStore store;
+    std::string folder;
+    std::vector<std::string> created;
+    TFileNameElement first{"", filter, "bmp", "Browse test"};
+    TFileNameElement second{"", filter, "bmp", "Browse test"};
+    TShape shape{nullptr, "FileNameTest", &first, &second, nullptr};
+};
+
+TEST_F(FileNameFieldTest, FilterGivesTheHistoryExtensionsAndTheStampName)
+{
+    const THeapStringList& extensions = first.FilterExtensions();
+    ASSERT_EQ(3, extensions.Count());
+    EXPECT_STREQ("bmp", extensions.Item(0));
+    EXPECT_STREQ("jpg", extensions.Item(1));
+    EXPECT_STREQ("jpeg", extensions.Item(2));
+
+    const std::string stamp(TFileNameElement::StampName(reinterpret_cast<void*>(0xAB12)));
+    ASSERT_EQ(25u, stamp.size());
+    EXPECT_EQ(std::string::npos, stamp.substr(0, 17).find_first_not_of("0123456789"));
+    EXPECT_EQ("0000AB12", stamp.substr(17));
+}
+
+TEST_F(FileNameFieldTest, ConfirmingAFileMovesItsOneValueToANewStamp)
+{
+    const std::string file = File("a.BMP");
+    Confirm(first, file);
+    auto values = Values(".bmp");
+    ASSERT_EQ(1u, values.size());
+    EXPECT_EQ(file, values[0].second);
+    ASSERT_GE(first.History().Count(), 1);
+    EXPECT_EQ(file, std::string(first.History().Item(0)));
+
+    // Another field confirming the same file: a new stamp (its own address), the old one gone.
+    Sleep(5);
+    Confirm(second, file);
+    auto moved = Values(".bmp");
+    ASSERT_EQ(1u, moved.size());
+    EXPECT_NE(values[0].first, moved[0].first);
+    EXPECT_GT(moved[0].first, values[0].first);
+
+    // The same field again: already first in its history, nothing is written.
+    Confirm(second, file);
+    EXPECT_EQ(moved, Values(".bmp"));
+
+    // An empty text remembers nothing.
+    Confirm(first, "");
+    EXPECT_EQ(moved, Values(".bmp"));
+    EXPECT_TRUE(Values(".").empty());
+}
+
+TEST_F(FileNameFieldTest, AFieldWithAHistoryNameKeepsItsOwnHistory)
+{
+    first.name = "FileName";
+    first.SetHistoryName("Recent");
+    for (int i = 0; i < 25; ++i) first.History().Append(("old" + std::to_string(i)).c_str());
+    Confirm(first, File("a.BMP"));
+    EXPECT_EQ(TFileNameElement::MaxShared, first.History().Count());
+    EXPECT_EQ(File("a.BMP"), std::string(first.History().Item(0)));
+    DWORD type = 0;
+    std::string bytes;
+    ASSERT_TRUE(settings.GetRaw("Recent", "000000", type, bytes));
+    EXPECT_EQ(File("a.BMP"), std::string(bytes.c_str()));
+    EXPECT_FALSE(settings.GetRaw("Recent", "000020", type, bytes));
+    ASSERT_TRUE(settings.GetRaw("", "FileName", type, bytes));
+    EXPECT_TRUE(Values(".bmp").empty()); // the shared history stays untouched
+}
+
+TEST_F(FileNameFieldTest, RebuildCutsToTwentyInterleavesByTimeAndDropsStaleFiles)
+{
+    for (int i = 0; i < 23; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "20200101120000%03d0000AAAA", i);
+        SetValue(".bmp", name, File("b.bmp"));
+    }
+    SetValue(".bmp", "20250101120000001FFFF0001", File("a.BMP"));
+    SetValue(".jpg", "20250101120000002FFFF0001", File("c.jpg"));
+    SetValue(".bmp", "20250101120000003FFFF0001", File("gone.bmp"));
+    SetValue(".jpg", "20250101120000004FFFF0001", File("d.jpg"));
+    SetValue(".jpg", "20250101120000005FFFF0001", "\\\\nosuchserver\\share\\far.jpg");
+
+    first.RebuildShared();
+    std::vector<std::string> expected = {"\\\\nosuchserver\\share\\far.jpg", File("d.jpg"), File("c.jpg"),
+                                         File("a.BMP"), File("b.bmp")};
+    EXPECT_EQ(expected, OurHistory(first));
+
+    auto bitmaps = Values(".bmp");
+    EXPECT_EQ(19u, bitmaps.size()); // 25 cut to 20, then the missing file removed
+    for (const auto& value : bitmaps) {
+        EXPECT_NE("20200101120000000", value.first.substr(0, 17));
+        EXPECT_NE("20200101120000004", value.first.substr(0, 17));
+        EXPECT_NE(File("gone.bmp"), value.second);
+    }
+    EXPECT_EQ(3u, Values(".jpg").size()); // the network file is kept without a look
+}
+
+TEST_F(FileNameFieldTest, TwoFieldsShareTheHistoryThroughTheStore)
+{
+    Show();
+    Confirm(first, File("c.jpg"));
+    Confirm(first, File("a.BMP"));
+    TRegistryStore values = settings.Store();
+    second.Load(values);
+    const std::vector<std::string> expected = {File("a.BMP"), File("c.jpg")};
+    EXPECT_EQ(expected, OurHistory(second));
+    EXPECT_EQ(2, SendMessageA(second.ListWindow(), LB_GETCOUNT, 0, 0));
+    // The window follows the data after the save.
+    EXPECT_EQ(File("a.BMP"), WindowText(first.EditWindow()));
+}
+
+TEST_F(FileNameFieldTest, LayoutLimitAndAButtonThatIsNeverTheDefault)
+{
+    Show();
+    HWND button = first.ReferenceButton();
+    ASSERT_NE(nullptr, button);
+    EXPECT_FALSE(IsTransparentDefaultButton(button));
+    RECT frame, buttonRect;
+    GetWindowRect(first.Frame(), &frame);
+    GetWindowRect(button, &buttonRect);
+    EXPECT_EQ(frame.right + 6, buttonRect.left);
+    EXPECT_EQ(TFileNameElement::ComboWidth, frame.right - frame.left);
+    EXPECT_EQ(260, SendMessageA(first.EditWindow(), EM_GETLIMITTEXT, 0, 0));
+}
+
+TEST_F(FileNameFieldTest, TheReferenceButtonOpensTheDialogAndTakesTheChosenFile)
+{
+    Show();
+    HWND button = first.ReferenceButton();
+    ASSERT_NE(nullptr, button);
+    const std::string chosen = File("c.jpg");
+    TDialogAnswer answer{GetCurrentThreadId(), chosen.c_str(), false};
+    HANDLE thread = CreateThread(nullptr, 0, AnswerDialog, &answer, 0, nullptr);
+    SendMessageA(shape.Handle(), WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    Pump();
+    ASSERT_TRUE(answer.answered);
+    EXPECT_TRUE(IsWindow(shape.Handle())); // the button does not end the shape
+    EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), first.Text()));
+    EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), WindowText(first.EditWindow()).c_str()));
+    EXPECT_TRUE(first.IconBelongsToText());
+    EXPECT_EQ(IconForFile(first.Text()), first.CurrentIcon());
+
+    // Cancel leaves the field as it was.
+    TDialogAnswer cancel{GetCurrentThreadId(), nullptr, false};
+    thread = CreateThread(nullptr, 0, AnswerDialog, &cancel, 0, nullptr);
+    EXPECT_FALSE(first.Browse());
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), first.Text()));
+}
+
+TEST_F(FileNameFieldTest, TheIconFollowsTheTypedNameWhenTheEditLosesTheFocus)
+{
+    Show();
+    EXPECT_EQ(SystemIconSource(IDI_WINLOGO), first.CurrentIcon());
+    SetForegroundWindow(shape.Handle());
+    SetFocus(first.EditWindow());
+    SetWindowTextA(first.EditWindow(), File("b.bmp").c_str());
+    EXPECT_FALSE(first.IconBelongsToText());
+    SetFocus(second.EditWindow());
+    Pump();
+    EXPECT_TRUE(first.IconBelongsToText());
+    EXPECT_EQ(IconForFile(File("b.bmp").c_str()), first.CurrentIcon());
+    EXPECT_EQ(File("b.bmp"), std::string(first.Text()));
+}
+
+} // namespace
