@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,26 @@ TEST_F(FileListboxTest, RightClickSelectsTheLineUnderTheMouse)
     EXPECT_STREQ("", current);
     EXPECT_NE(0u, deleteItemState & MF_GRAYED);
     EXPECT_FALSE(DeleteEnabled());
+}
+
+// Real files of each kind and a folder, so the shell has icons to give; KELVANE_SHOWCASE_MS keeps
+// the shape on screen for a screenshot.
+TEST_F(FileListboxTest, DISABLED_ScreenshotWithEntries)
+{
+    TTempTree tree;
+    const std::string folder = tree.Folder("Albums").Text();
+    const std::string song = tree.File("Albums\\chime.wav").Text();
+    Show({song, tree.File("tune.mid").Text(), tree.File("Track01.cda").Text(), tree.File("clip.avi").Text(), folder},
+         song.c_str());
+    ASSERT_EQ(5, Lines());
+
+    const char* hold = std::getenv("KELVANE_SHOWCASE_MS");
+    const DWORD start = GetTickCount();
+    const DWORD span = hold ? static_cast<DWORD>(std::atoi(hold)) : 0;
+    do {
+        PumpPending();
+        Sleep(10);
+    } while (GetTickCount() - start < span);
 }
 
 TEST(FileListPersistenceTest, SaveAndLoadRoundTrip)
