@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DropBuilder.h"
 #include "RegistryTestKey.h"
 #include "filelists/FileFilter.h"
 #include "filelists/FileListbox.h"
@@ -36,20 +37,6 @@ THeapStringList MakeList(const TNames& names)
     THeapStringList list;
     for (const std::string& name : names) list.Append(name.c_str());
     return list;
-}
-
-HDROP MakeDrop(const TNames& names)
-{
-    std::string list;
-    for (const std::string& name : names) list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    std::copy(list.begin(), list.end(), reinterpret_cast<char*>(header + 1));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 BOOL CALLBACK CountVisibleShapes(HWND window, LPARAM count)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DropBuilder.h"
 #include "filelists/FolderScan.h"
 #include "filelists/TempTree.h"
 #include "foundation/ShellLink.h"
@@ -15,21 +16,6 @@
 namespace {
 
 using TNames = std::vector<std::string>;
-
-// A DROPFILES block in global memory with ANSI names, as the shell hands it over.
-HDROP MakeDrop(const TNames& names)
-{
-    std::string list;
-    for (const std::string& name : names) list += name + '\0';
-    list += '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
-    auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = FALSE;
-    std::copy(list.begin(), list.end(), reinterpret_cast<char*>(header + 1));
-    GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
-}
 
 TNames Names(const THeapStringList& list)
 {
