@@ -286,11 +286,15 @@ namespace {
 
 int browseAnswer = IDOK;
 
+int ticksSeen = 0; // timer ticks the browser has been visible: its selection settles first
+
 BOOL CALLBACK AnswerBrowser(HWND window, LPARAM)
 {
     char name[16] = "";
     GetClassNameA(window, name, sizeof name);
     if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    if (++ticksSeen < 3) return FALSE;
+    ticksSeen = 0;
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(browseAnswer, BN_CLICKED), 0);
     return FALSE;
 }
