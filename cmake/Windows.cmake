@@ -46,7 +46,13 @@ endforeach()
 add_library(vantry_winmain OBJECT ${PROJECT_SOURCE_DIR}/foundation/WinMain.cpp)
 target_include_directories(vantry_winmain PRIVATE ${PROJECT_SOURCE_DIR})
 
+# The application as a library too, so its tests link the very code the program runs;
+# only the entry points stay in the program.
 file(GLOB app_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/*.cpp)
+list(FILTER app_sources EXCLUDE REGEX "/KelvaneMain\\.cpp$")
+add_library(kelvane_app STATIC ${app_sources})
+target_include_directories(kelvane_app PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(kelvane_app PUBLIC ${VANTRY_LIBRARIES})
 file(GLOB rc_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.rc)
 # The icons and the logo are made from the text pixel maps; the .rc finds them on its
 # include path.
@@ -70,9 +76,9 @@ add_custom_target(kelvane_images DEPENDS ${resource_images})
 set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS "${resource_images}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/resources")
 
-add_executable(kelvane WIN32 ${app_sources} ${rc_sources})
+add_executable(kelvane WIN32 ${PROJECT_SOURCE_DIR}/app/KelvaneMain.cpp ${rc_sources})
 add_dependencies(kelvane kelvane_images)
-target_link_libraries(kelvane PRIVATE vantry_winmain ${VANTRY_LIBRARIES})
+target_link_libraries(kelvane PRIVATE vantry_winmain kelvane_app)
 set_target_properties(kelvane PROPERTIES OUTPUT_NAME kelvane)
 
 # The help file that WinHelpA opens beside the program, written from its text source.
@@ -88,7 +94,7 @@ add_dependencies(kelvane kelvane_help)
 include(cmake/WindowsTests.cmake)
 
 # The background and control tests load the program's icons and logo from their own module.
-foreach(resource_user foundation_tests framework_tests)
+foreach(resource_user foundation_tests framework_tests app_tests)
     if(TARGET ${resource_user})
         target_sources(${resource_user} PRIVATE ${rc_sources})
         add_dependencies(${resource_user} kelvane_images)

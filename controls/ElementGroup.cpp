@@ -268,7 +268,7 @@ void TElementGroup::PassKey(TRegistryStore& key, bool save)
         for (TElement* child : children) save ? child->Save(key) : child->Load(key);
         return;
     }
-    TRegistrySection section(key, name);
+    TRegistrySection section(key, name, save ? CreateMissing : OpenExisting);
     for (TElement* child : children) save ? child->Save(section.Store()) : child->Load(section.Store());
 }
 

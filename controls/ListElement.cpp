@@ -66,7 +66,7 @@ void TListElement::Load(TRegistryStore& key)
 {
     if (name.IsEmpty()) return;
     if (items) {
-        TRegistrySection list(key, name);
+        TRegistrySection list(key, name, OpenExisting);
         items->Clear();
         THeapString text;
         for (int n = 0; list.Store().ReadString(ValueName(n), text) == ERROR_SUCCESS; ++n) items->Append(text);

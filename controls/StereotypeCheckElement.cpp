@@ -33,7 +33,7 @@ const TRegistryStore& TStereotypeCheckElement::Answers() const
 
 void TStereotypeCheckElement::ReadStoredAnswer()
 {
-    TRegistrySection answers(Answers(), answersSection);
+    TRegistrySection answers(Answers(), answersSection, OpenExisting);
     DWORD value = 0;
     storedAnswer = answers.Store().ReadDword(name, value) == ERROR_SUCCESS ? static_cast<int>(value) : 0;
 }

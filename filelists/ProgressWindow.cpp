@@ -3,6 +3,7 @@
 
 #include "controls/ButtonRowElement.h"
 #include "controls/ElementGroup.h"
+#include "controls/IconPictureElement.h"
 #include "controls/ProgressBarElement.h"
 #include "controls/TextElement.h"
 #include "foundation/IconCache.h"
@@ -18,27 +19,6 @@ const int barWidth = 288;
 const int barHeight = 18;
 const int messageSpacing = 12;
 const int searchIconId = 134; // the shell's "searching" picture
-
-// A 32 x 32 icon from any source, drawn on the shape's background.
-class TIconPicture : public TElement {
-public:
-    explicit TIconPicture(HICON icon) : TElement(DockLeft, AlignTopCentred), icon(icon), position{0, 0} {}
-
-    SIZE Measure(TShape*, HDC) override { return SIZE{IconSize, IconSize}; }
-    void Place(TShape*, int x, int y) override { position = POINT{x, y}; }
-    void Paint(TShape*, HDC dc) override
-    {
-        if (!icon) return;
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, position.x, position.y, IconSize,
-                   IconSize, DST_ICON);
-    }
-
-    static const int IconSize = 32;
-
-private:
-    HICON icon; // borrowed: the icon cache owns it
-    POINT position;
-};
 
 // The scan's button column: Pause and Resume swap without ending the window; Stop ends it.
 class TScanButtons : public TButtonRowElement {
@@ -116,7 +96,7 @@ struct TProgressWindow::TParts {
     TButtonDescriptor stop;
     TButtonDescriptor* buttonList[4];
     TScanButtons buttons;
-    TIconPicture icon;
+    TIconPictureElement icon;
     TTextElement text;
     TElementGroup message;
     TProgressBarElement bar;

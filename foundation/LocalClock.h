@@ -5,3 +5,5 @@
 
 TDate Today();
 TTime Now(); // with milliseconds; the flag is set
+// The local date and time counted in seconds from 1 January 1970, 00:00.
+long long LocalSecondsSince1970();

@@ -216,7 +216,7 @@ bool RestorePlacement(TShape* shape)
     if (IsKeyDown(VK_SHIFT)) return false;
     TPlacementRecord record{};
     {
-        TRegistrySection section(PlacementParent(shape), PlacementSection(shape));
+        TRegistrySection section(PlacementParent(shape), PlacementSection(shape), OpenExisting);
         if (!ReadRecord(section.Store(), shape->PlacementName(), record)) return false;
     }
     RECT area = ScreenWorkArea();

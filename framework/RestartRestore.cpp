@@ -106,7 +106,7 @@ bool TakeRestartData(std::vector<unsigned char>& data)
     if (index < 0) return false;
     THeapString name = SwitchValue(index);
     if (!IsRestartNumber(name)) return false;
-    TRegistrySection section(ApplicationStore(), SerializeSectionName);
+    TRegistrySection section(ApplicationStore(), SerializeSectionName, OpenExisting);
     if (!ReadBlock(section.Store().LastHandle(), name, data)) return false;
     section.Store().DeleteValue(name);
     if (IsKeyDown(VK_SHIFT)) ExitProcess(static_cast<UINT>(-1));

@@ -196,7 +196,7 @@ void TShape::LoadValues(TRegistryStore& store)
         rootGroup.Load(store);
         return;
     }
-    TRegistrySection section(store, name);
+    TRegistrySection section(store, name, OpenExisting);
     rootGroup.Load(section.Store());
 }
 

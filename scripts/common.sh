@@ -85,7 +85,7 @@ start_wineserver() {
 
 # The prefix lives in the build folder; made once, then reused.
 prepare_prefix() {
-    if [ -f "$WINEPREFIX/.kelvane-ready" ]; then return 0; fi
+    if [ -f "$WINEPREFIX/.kelvane-ready-2" ]; then return 0; fi
     say "Making the Wine prefix in $WINEPREFIX (once, about half a minute)"
     "$WINE" wineboot --init >"$KELVANE_RUN/wineboot.log" 2>&1
     wineserver -w
@@ -99,8 +99,10 @@ prepare_prefix() {
     # Every process of the prefix runs in one Wine desktop with a taskbar and notification area.
     "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # ...with the taskbar, whose notification area holds the program's icon.
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
     wineserver -k; wineserver -w
-    touch "$WINEPREFIX/.kelvane-ready"
+    touch "$WINEPREFIX/.kelvane-ready-2"
 }
 
 start_services() {

@@ -1,0 +1,18 @@
+// TIconPictureElement: measuring, placing and drawing one icon.
+#include "controls/IconPictureElement.h"
+
+TIconPictureElement::TIconPictureElement(HICON icon, int dock, int alignment)
+    : TElement(dock, alignment), icon(icon), position{0, 0}
+{
+}
+
+SIZE TIconPictureElement::Measure(TShape*, HDC) { return SIZE{IconSize, IconSize}; }
+
+void TIconPictureElement::Place(TShape*, int x, int y) { position = POINT{x, y}; }
+
+void TIconPictureElement::Paint(TShape*, HDC dc)
+{
+    if (!icon) return;
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, position.x, position.y, IconSize, IconSize,
+               DST_ICON);
+}
