@@ -15,8 +15,10 @@ THeapString ApplicationDisplayName() { return THeapString(ProductName); }
 int ApplicationMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // One copy at a time: a second start opens the running copy's settings and leaves.
+    // The window found may be one of its boxes, which share the title: the command goes to
+    // the window that owns it all.
     if (HWND running = FindWindowA("ShapeClass", ProductName)) {
-        PostMessageA(running, WM_COMMAND, MAKEWPARAM(CommandSettings, 1), 0);
+        PostMessageA(GetAncestor(running, GA_ROOTOWNER), WM_COMMAND, MAKEWPARAM(CommandSettings, 1), 0);
         return 0;
     }
     auto versionInfo = std::make_unique<TVersionInfo>();

@@ -6,11 +6,35 @@
 #include "controls/MessageBox.h"
 #include "foundation/CommandLine.h"
 #include "foundation/HeapString.h"
+#include "foundation/ProcessEntry.h"
 #include "foundation/StringOperations.h"
 
 namespace {
 
 TMciSender sendCommand = &mciSendCommandA;
+
+// MCI unloads a driver when its last device closes, but a driver's play thread may still be
+// returning from the notice it just posted: the next track's close would pull the code out
+// from under it. The drivers stay loaded until the process ends.
+const char* const mciDrivers[] = {"mciwave.dll", "mciseq.dll", "mcicda.dll", "mciavi32.dll", "mciqtz32.dll"};
+HMODULE pinnedDrivers[sizeof mciDrivers / sizeof mciDrivers[0]];
+
+void ReleaseMciDrivers()
+{
+    for (HMODULE& driver : pinnedDrivers) {
+        if (driver) FreeLibrary(driver);
+        driver = nullptr;
+    }
+}
+
+void PinMciDrivers()
+{
+    static bool pinned = false;
+    if (pinned) return;
+    pinned = true;
+    for (size_t i = 0; i < sizeof mciDrivers / sizeof mciDrivers[0]; ++i) pinnedDrivers[i] = LoadLibraryA(mciDrivers[i]);
+    AtProcessTeardown(&ReleaseMciDrivers);
+}
 
 MCIERROR Send(MCIDEVICEID device, UINT message, DWORD flags, void* parameters)
 {
@@ -107,6 +131,7 @@ int CdTrackNumber(const char* name)
 
 MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report)
 {
+    PinMciDrivers();
     const THeapString bare = Unquoted(name);
     return IsCdTrackName(bare) ? OpenCdTrack(window, bare, report) : OpenMediaFile(window, bare, report);
 }

@@ -15,6 +15,7 @@ set(VANTRY_PORTABLE_SOURCES
     foundation/PathOperations.cpp
     foundation/CharacterWidth.cpp
     filelists/FileFilter.cpp
+    app/PlayOrder.cpp
 )
 
 # Unit tests of that code; they build for Windows too.
@@ -29,6 +30,7 @@ set(VANTRY_PORTABLE_TESTS
     tests/foundation/MacrosTest.cpp
     tests/foundation/PathOperationsTest.cpp
     tests/foundation/CharacterWidthTest.cpp
+    tests/app/PlayOrderTest.cpp
 )
 
 # libFuzzer targets (native only): tests/fuzz/<name>.cpp with seeds in tests/fuzz/corpus/<name>/.

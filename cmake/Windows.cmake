@@ -91,6 +91,16 @@ add_custom_command(OUTPUT ${KELVANE_HELP_FILE}
 add_custom_target(kelvane_help DEPENDS ${KELVANE_HELP_FILE})
 add_dependencies(kelvane kelvane_help)
 
+# The demo play list that the run command starts with: tones made here, nothing downloaded.
+set(KELVANE_DEMO_TONES tone-c5.wav tone-e5.wav tone-g5.wav tone-c6.wav)
+list(TRANSFORM KELVANE_DEMO_TONES PREPEND ${CMAKE_BINARY_DIR}/demo/)
+add_custom_command(OUTPUT ${KELVANE_DEMO_TONES}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make-tones.py ${CMAKE_BINARY_DIR}/demo
+    DEPENDS ${PROJECT_SOURCE_DIR}/scripts/make-tones.py
+    COMMENT "Making the demo tones")
+add_custom_target(kelvane_demo DEPENDS ${KELVANE_DEMO_TONES})
+add_dependencies(kelvane kelvane_demo)
+
 include(cmake/WindowsTests.cmake)
 
 # The background and control tests load the program's icons and logo from their own module.

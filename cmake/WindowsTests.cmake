@@ -42,6 +42,7 @@ if(e2e_sources)
     if(TARGET kelvane_help)
         add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
     endif()
+    add_dependencies(e2e_tests kelvane) # the whole-program tests start the real program
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
 endif()

@@ -85,7 +85,7 @@ start_wineserver() {
 
 # The prefix lives in the build folder; made once, then reused.
 prepare_prefix() {
-    if [ -f "$WINEPREFIX/.kelvane-ready-2" ]; then return 0; fi
+    if [ -f "$WINEPREFIX/.kelvane-ready-3" ]; then return 0; fi
     say "Making the Wine prefix in $WINEPREFIX (once, about half a minute)"
     "$WINE" wineboot --init >"$KELVANE_RUN/wineboot.log" 2>&1
     wineserver -w
@@ -101,8 +101,10 @@ prepare_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     # ...with the taskbar, whose notification area holds the program's icon.
     "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    # A crash must end the program, not wait for someone to close Wine's crash dialog.
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -k; wineserver -w
-    touch "$WINEPREFIX/.kelvane-ready-2"
+    touch "$WINEPREFIX/.kelvane-ready-3"
 }
 
 start_services() {
@@ -112,7 +114,7 @@ start_services() {
     start_display
     prepare_prefix
     start_wineserver
-    start_pulse
+    [ "${KELVANE_OWN_PULSE:-1}" = 0 ] || start_pulse
 }
 
 stop_services() {

@@ -1,0 +1,315 @@
+// The real kelvane.exe under Wine: starts, the settings window, the tray, playback heard in
+// the null sink, the start-up shortcut and the version window.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include "KelvaneRun.h"
+#include "ProcessRunner.h"
+#include "SinkRecording.h"
+#include "UnixCommand.h"
+#include "foundation/ShellLink.h"
+
+namespace {
+
+const double lowHz = 440, highHz = 880, splitHz = 660;
+const double toneSeconds = 0.6;
+const int toneWindows = 30; // 20-ms windows in one tone
+const char xdotool[] = "Z:\\usr\\bin\\xdotool";
+const char versionTitle[] = "Kelvane ﾊﾞｰｼﾞｮﾝ情報";
+
+bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
+bool Foreground(HWND window) { return GetForegroundWindow() == window; }
+
+class KelvaneAppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        ClearKelvaneSettings();
+        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
+    }
+    void TearDown() override
+    {
+        ClearKelvaneSettings();
+        CoUninitialize();
+    }
+
+    std::string Tone(const char* name, double frequency, double seconds = toneSeconds)
+    {
+        std::string path = folder.Path() + "\\" + name;
+        EXPECT_TRUE(WriteToneFile(path, frequency, seconds));
+        return path;
+    }
+
+    TemporaryFolder folder;
+};
+
+// Wine's taskbar draws its icons itself, from the right end, each in a small-icon box with
+// a 3-pixel border; the program's is the only one there.
+bool TrayIconCentre(POINT& centre)
+{
+    HWND tray = FindWindowA("Shell_TrayWnd", nullptr);
+    RECT rect;
+    if (!tray || !GetWindowRect(tray, &rect)) return false;
+    const int box = GetSystemMetrics(SM_CXSMICON) + 6;
+    centre = POINT{rect.right - box / 2, (rect.top + rect.bottom) / 2};
+    return true;
+}
+
+bool ClickAt(POINT point)
+{
+    char arguments[96];
+    wsprintfA(arguments, "/usr/bin/xdotool mousemove %ld %ld click 1", point.x, point.y);
+    return StartUnix(arguments);
+}
+
+} // namespace
+
+TEST_F(KelvaneAppTest, ManualStartShowsSettingsAndCancelOrCloseBoxLeavesNoTrace)
+{
+    for (int road = 0; road < 2; ++road) {
+        TKelvaneRun run("");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        EXPECT_TRUE(IsWindowEnabled(main));
+        TPlayerSnapshot player;
+        ASSERT_TRUE(QueryPlayer(main, player));
+        EXPECT_EQ(player.tip, "") << "no tray icon before the first OK";
+        EXPECT_EQ(player.entries, 0);
+        if (road == 0)
+            PressButton(main, IDCANCEL);
+        else
+            PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        DWORD status = 1;
+        ASSERT_TRUE(run.Ended(15000, &status)) << "road " << road;
+        EXPECT_EQ(status, 0u);
+        EXPECT_FALSE(KelvaneKeyExists()) << "road " << road;
+        EXPECT_FALSE(FileExists(StartupShortcutPath()));
+    }
+}
+
+TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregisters)
+{
+    const std::string tone = Tone("first.wav", lowHz, 3.0);
+    const std::string program = ProgramBesideTests("kelvane.exe");
+    TKelvaneRun run("\"" + tone + "\"");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000)) << DescribeShapes();
+    PressButton(main, IDOK);
+    HWND notice = WaitForOwnedShape(main, "Kelvane", 10000);
+    ASSERT_NE(notice, nullptr) << "the Register notice; " << run.Describe() << "\n" << DescribeShapes();
+    // Shown as display text, whose punctuation is half-width.
+    EXPECT_NE(ChildTexts(notice).find("ｼｽﾃﾑ起動時にKelvaneを起動する設定を行いました"), std::string::npos);
+    PressButton(notice, IDOK);
+
+    TPlayerSnapshot player;
+    EXPECT_TRUE(WaitForPlayerState(main, 1, 10000, &player));
+    EXPECT_EQ(player.tip, tone);
+    EXPECT_FALSE(IsWindowVisible(main));
+    ASSERT_TRUE(FileExists(StartupShortcutPath()));
+    THeapString target, arguments;
+    EXPECT_TRUE(ResolveShortcut(StartupShortcutPath().c_str(), &target, &arguments, nullptr, nullptr));
+    EXPECT_STREQ(target, program.c_str());
+    EXPECT_STREQ(arguments, "/restore");
+    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone);
+    EXPECT_TRUE(KelvaneValueExists("", "SelectText")) << "saved before the first draw, so empty";
+
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    notice = WaitForOwnedShape(main, "Kelvane", 10000);
+    ASSERT_NE(notice, nullptr) << "the Unregister notice; " << run.Describe();
+    EXPECT_NE(ChildTexts(notice).find("\"" + program + "\""), std::string::npos);
+    PressButton(notice, IDOK);
+    DWORD status = 1;
+    ASSERT_TRUE(run.Ended(15000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(FileExists(StartupShortcutPath()));
+    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone) << "Exit keeps the stored list";
+}
+
+TEST_F(KelvaneAppTest, SilencedNoticesStayAwayAndTheShortcutStillComesAndGoes)
+{
+    SilenceNotice("Register");
+    SilenceNotice("Unregister");
+    TKelvaneRun run("");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    PressButton(main, IDOK);
+    EXPECT_EQ(WaitForOwnedShape(main, "Kelvane", 2000), nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(QueryPlayer(main, player));
+    EXPECT_EQ(player.state, 3) << "an empty list stays stopped";
+    EXPECT_EQ(player.tip, "Kelvane");
+    EXPECT_TRUE(FileExists(StartupShortcutPath()));
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(run.Ended(15000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(FileExists(StartupShortcutPath()));
+}
+
+TEST_F(KelvaneAppTest, SecondCopyEndsAndBringsUpTheRunningCopysSettings)
+{
+    TKelvaneRun first("/RESTORE:7");
+    HWND main = first.MainWindow();
+    ASSERT_NE(main, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 0, 10000, &player));
+    EXPECT_EQ(player.tip, "Kelvane") << "an automatic start puts the icon in the tray";
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowEnabled(main));
+
+    TKelvaneRun second("");
+    DWORD status = 1;
+    ASSERT_TRUE(second.Ended(15000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_TRUE(WaitUntil(Visible, main, 10000));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_TRUE(WaitUntil(Foreground, main, 5000));
+    EXPECT_EQ(FindMainWindow(), main);
+}
+
+TEST_F(KelvaneAppTest, TwoTonesAlternateAndTrayClicksStopAndStartAgain)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    StorePlayList({Tone("low.wav", lowHz), Tone("high.wav", highHz)});
+    TSinkRecording recording;
+    ASSERT_TRUE(recording.Started());
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+    Sleep(6000);
+    const std::string windows = ToneWindows(recording.Stop(), splitHz);
+    const std::vector<TToneRun> runs = ToneRuns(windows);
+    ASSERT_GE(runs.size(), 7u) << windows;
+    // Runs of one tone join the same tone played twice: every whole run is one track.
+    for (size_t i = 1; i + 1 < runs.size(); ++i)
+        EXPECT_LE(runs[i].windows, toneWindows * 3 / 2) << "run " << i << " in " << windows;
+
+    if (!HaveUnixProgram(xdotool)) GTEST_SKIP() << "no xdotool";
+    POINT icon{};
+    ASSERT_TRUE(TrayIconCentre(icon));
+    ASSERT_TRUE(ClickAt(icon));
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
+    Sleep(300);
+    TSinkRecording silence;
+    Sleep(1500);
+    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
+    EXPECT_EQ(SoundBursts(quiet, 3), 0) << quiet;
+
+    Sleep(800); // two clicks close together would be a double click
+    ASSERT_TRUE(ClickAt(icon));
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000));
+    TSinkRecording again;
+    Sleep(1500);
+    const std::string resumed = ToneWindows(again.Stop(), splitHz);
+    EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
+}
+
+TEST_F(KelvaneAppTest, OneEntryRepeats)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    StorePlayList({Tone("only.wav", highHz)});
+    TSinkRecording recording;
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+    Sleep(4000);
+    const std::string windows = ToneWindows(recording.Stop(), splitHz);
+    EXPECT_GE(SoundBursts(windows, toneWindows / 2), 3) << windows;
+    for (const TToneRun& run : ToneRuns(windows)) EXPECT_EQ(run.tone, 'H') << windows;
+}
+
+TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen)
+{
+    const std::string broken = folder.Path() + "\\broken.wav";
+    ASSERT_TRUE(WriteSmallFile(broken, "this is no wave file"));
+    StorePlayList({broken});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 10000));
+    EXPECT_EQ(WaitForOwnedShape(main, "MCI Error", 1500), nullptr);
+
+    PostMessageA(main, WM_COMMAND, 202, 0);
+    HWND box = WaitForOwnedShape(main, "MCI Error", 10000);
+    ASSERT_NE(box, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(QueryPlayer(main, player));
+    EXPECT_EQ(player.state, 3);
+    PressButton(box, IDOK);
+    EXPECT_TRUE(WaitForPlayerState(main, 3, 5000, &player));
+    EXPECT_EQ(player.tip, "Kelvane");
+    EXPECT_EQ(CountShapes("MCI Error"), 0);
+}
+
+TEST_F(KelvaneAppTest, TrayTipFollowsThePlayingFileCutTo63Bytes)
+{
+    std::string name = "tip";
+    const size_t wanted = 70;
+    const size_t fixed = folder.Path().size() + 1 + std::string(".wav").size();
+    ASSERT_LT(fixed + name.size(), wanted);
+    name.append(wanted - fixed - name.size(), 'x');
+    const std::string path = Tone((name + ".wav").c_str(), lowHz, 5.0);
+    ASSERT_EQ(path.size(), wanted);
+    StorePlayList({path});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000, &player));
+    EXPECT_EQ(player.currentFile, path);
+    EXPECT_EQ(player.tip, path.substr(0, 63));
+}
+
+TEST_F(KelvaneAppTest, CancelWhileResidentRestoresTheStoredListAndExitDeletesTheShortcut)
+{
+    StorePlayList({Tone("stored.wav", lowHz, 3.0)});
+    SilenceNotice("Unregister");
+    const std::string shortcut = StartupShortcutPath();
+    ASSERT_TRUE(WriteSmallFile(shortcut, "stands in for the shortcut"));
+    TKelvaneRun run("/restore \"" + Tone("extra.wav", highHz) + "\"");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000, &player)) << run.Describe() << "\n" << DescribeShapes();
+    EXPECT_EQ(player.entries, 2);
+
+    PostMessageA(main, WM_COMMAND, 201, 0);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    PressButton(main, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([](HWND window) { return !IsWindowVisible(window); }, main, 10000));
+    ASSERT_TRUE(QueryPlayer(main, player));
+    EXPECT_EQ(player.entries, 1);
+    EXPECT_TRUE(FileExists(shortcut)) << "Cancel while resident ends nothing";
+
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(run.Ended(15000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(FileExists(shortcut));
+}
+
+TEST_F(KelvaneAppTest, VersionWindowOpensOnceWithThePaddedBuildStamp)
+{
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, 905, 0);
+    HWND version = WaitForOwnedShape(main, versionTitle, 10000);
+    ASSERT_NE(version, nullptr);
+    PostMessageA(main, WM_COMMAND, 905, 0);
+    PostMessageA(main, WM_COMMAND, 905, 0);
+    Sleep(1500);
+    EXPECT_EQ(CountShapes(versionTitle), 1);
+    const std::string texts = ChildTexts(version);
+    EXPECT_NE(texts.find("平成12年 3月 8日"), std::string::npos) << texts;
+    EXPECT_NE(texts.find("午前 2時21分 5秒"), std::string::npos) << texts;
+    PressButton(version, IDOK);
+    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, version, 5000));
+}

@@ -1,0 +1,294 @@
+// Starting kelvane.exe, finding its windows and asking it for its player state.
+#include "KelvaneRun.h"
+
+#include <shlobj.h>
+
+#include "ProcessRunner.h"
+
+const char KelvaneKey[] = "Software\\Orvik\\Kelvane\\1.x";
+
+namespace {
+
+const UINT stateQueryMessage = WM_APP + 9001;
+const char shapeClass[] = "ShapeClass";
+
+TPlayerSnapshot* answer = nullptr; // filled while a query waits
+
+LRESULT CALLBACK ReceiverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_COPYDATA || !answer) return DefWindowProcA(window, message, wParam, lParam);
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    answer->state = static_cast<int>(data->dwData);
+    const char* texts = static_cast<const char*>(data->lpData);
+    answer->tip = texts;
+    answer->currentFile = texts + answer->tip.size() + 1;
+    return TRUE;
+}
+
+HWND Receiver()
+{
+    static HWND receiver = nullptr;
+    if (receiver) return receiver;
+    WNDCLASSA description = {};
+    description.lpfnWndProc = ReceiverProc;
+    description.hInstance = GetModuleHandleA(nullptr);
+    description.lpszClassName = "KelvaneStateReceiver";
+    RegisterClassA(&description);
+    receiver = CreateWindowA("KelvaneStateReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    return receiver;
+}
+
+struct TShapeSearch {
+    HWND owner;
+    const char* title;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK MatchShape(HWND window, LPARAM lParam)
+{
+    TShapeSearch& search = *reinterpret_cast<TShapeSearch*>(lParam);
+    char className[64] = "", title[256] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(className, shapeClass) != 0 || lstrcmpA(title, search.title) != 0 || !IsWindowVisible(window))
+        return TRUE;
+    if (search.owner && GetWindow(window, GW_OWNER) != search.owner) return TRUE;
+    search.found = window;
+    ++search.count;
+    return TRUE;
+}
+
+HKEY OpenKelvaneKey(const char* subkey)
+{
+    std::string path = KelvaneKey;
+    if (subkey && *subkey) path += std::string("\\") + subkey;
+    HKEY key = nullptr;
+    return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+                   ERROR_SUCCESS
+               ? key
+               : nullptr;
+}
+
+} // namespace
+
+TKelvaneRun::TKelvaneRun(const std::string& arguments)
+{
+    std::string line = "\"" + ProgramBesideTests("kelvane.exe") + "\"";
+    if (!arguments.empty()) line += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) return;
+    CloseHandle(started.hThread);
+    process = started.hProcess;
+}
+
+TKelvaneRun::~TKelvaneRun()
+{
+    if (!process) return;
+    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        if (HWND main = FindMainWindow()) PostMessageA(main, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process, 5000) == WAIT_TIMEOUT) TerminateProcess(process, 1);
+        WaitForSingleObject(process, 5000);
+    }
+    CloseHandle(process);
+}
+
+HWND FindMainWindow()
+{
+    for (HWND main = nullptr; (main = FindWindowExA(nullptr, main, shapeClass, "Kelvane")) != nullptr;)
+        if (!GetWindow(main, GW_OWNER)) return main;
+    return nullptr;
+}
+
+HWND TKelvaneRun::MainWindow(DWORD timeoutMs)
+{
+    for (DWORD waited = 0; process && waited <= timeoutMs; waited += 100) {
+        if (HWND main = FindMainWindow()) return main;
+        if (WaitForSingleObject(process, 100) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+}
+
+bool TKelvaneRun::Ended(DWORD timeoutMs, DWORD* status)
+{
+    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) return false;
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    if (status) *status = code;
+    return true;
+}
+
+std::string TKelvaneRun::Describe()
+{
+    DWORD status = 0;
+    if (!Ended(0, &status)) return "kelvane.exe is running";
+    char text[64];
+    wsprintfA(text, "kelvane.exe ended with status 0x%lX", status);
+    return text;
+}
+
+bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot)
+{
+    TPlayerSnapshot received;
+    answer = &received;
+    DWORD_PTR entries = 0;
+    LRESULT sent = SendMessageTimeoutA(mainWindow, stateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0,
+                                       SMTO_ABORTIFHUNG, 5000, &entries);
+    answer = nullptr;
+    if (!sent || received.state < 0) return false;
+    received.entries = static_cast<int>(entries);
+    snapshot = received;
+    return true;
+}
+
+bool WaitForPlayerState(HWND mainWindow, int state, DWORD timeoutMs, TPlayerSnapshot* last)
+{
+    TPlayerSnapshot snapshot;
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
+        if (QueryPlayer(mainWindow, snapshot) && snapshot.state == state) break;
+        Sleep(100);
+    }
+    if (last) *last = snapshot;
+    return snapshot.state == state;
+}
+
+HWND WaitForOwnedShape(HWND owner, const char* title, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
+        TShapeSearch search{owner, title, nullptr, 0};
+        EnumWindows(MatchShape, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+namespace {
+
+BOOL CALLBACK DescribeShape(HWND window, LPARAM lParam)
+{
+    char className[64] = "", title[256] = "", line[512];
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, shapeClass) != 0) return TRUE;
+    GetWindowTextA(window, title, sizeof title);
+    wsprintfA(line, "%p \"%s\" visible %d enabled %d owner %p\n", static_cast<void*>(window), title,
+              IsWindowVisible(window), IsWindowEnabled(window), static_cast<void*>(GetWindow(window, GW_OWNER)));
+    *reinterpret_cast<std::string*>(lParam) += line;
+    return TRUE;
+}
+
+} // namespace
+
+std::string DescribeShapes()
+{
+    std::string shapes;
+    EnumWindows(DescribeShape, reinterpret_cast<LPARAM>(&shapes));
+    return shapes;
+}
+
+int CountShapes(const char* title)
+{
+    TShapeSearch search{nullptr, title, nullptr, 0};
+    EnumWindows(MatchShape, reinterpret_cast<LPARAM>(&search));
+    return search.count;
+}
+
+bool WaitUntil(bool (*condition)(HWND), HWND window, DWORD timeoutMs)
+{
+    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
+        if (condition(window)) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+void PressButton(HWND shape, int id)
+{
+    PostMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
+}
+
+std::string ChildTexts(HWND shape)
+{
+    std::string texts;
+    for (HWND child = GetWindow(shape, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char text[1024] = "";
+        SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                            nullptr);
+        texts += std::string(text) + "\n";
+    }
+    return texts;
+}
+
+void ClearKelvaneSettings()
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, KelvaneKey);
+    DeleteFileA(StartupShortcutPath().c_str());
+}
+
+void StorePlayList(const std::vector<std::string>& paths)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(KelvaneKey) + "\\MusicFileList").c_str());
+    HKEY list = OpenKelvaneKey("MusicFileList");
+    for (size_t i = 0; list && i < paths.size(); ++i) {
+        char name[16];
+        wsprintfA(name, "%06d", static_cast<int>(i));
+        RegSetValueExA(list, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
+                       static_cast<DWORD>(paths[i].size() + 1));
+    }
+    if (list) RegCloseKey(list);
+}
+
+void SilenceNotice(const char* key)
+{
+    HKEY answers = OpenKelvaneKey("WithoutStereotype");
+    const DWORD ok = IDOK;
+    if (!answers) return;
+    RegSetValueExA(answers, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&ok), sizeof ok);
+    RegCloseKey(answers);
+}
+
+bool KelvaneKeyExists()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, KelvaneKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+namespace {
+
+std::string KelvanePath(const char* subkey)
+{
+    std::string path = KelvaneKey;
+    if (subkey && *subkey) path += std::string("\\") + subkey;
+    return path;
+}
+
+} // namespace
+
+bool KelvaneValueExists(const char* subkey, const char* name)
+{
+    return RegGetValueA(HKEY_CURRENT_USER, KelvanePath(subkey).c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}
+
+std::string ReadKelvaneString(const char* subkey, const char* name)
+{
+    const std::string path = KelvanePath(subkey);
+    char value[1024] = "";
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return "";
+    return value;
+}
+
+std::string StartupShortcutPath()
+{
+    char folder[MAX_PATH] = "";
+    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_STARTUP, FALSE)) return "";
+    return std::string(folder) + "\\Kelvane(システムトレイに常駐).lnk";
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

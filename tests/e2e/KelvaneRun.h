@@ -1,0 +1,63 @@
+// One kelvane.exe started by a test, and what a test reads of it from outside: its windows,
+// its player state (through the program's own state query), its settings and its shortcut.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TKelvaneRun {
+public:
+    explicit TKelvaneRun(const std::string& arguments);
+    ~TKelvaneRun(); // a process still running is ended
+    TKelvaneRun(const TKelvaneRun&) = delete;
+    TKelvaneRun& operator=(const TKelvaneRun&) = delete;
+
+    bool Started() const { return process != nullptr; }
+    // The settings window ("ShapeClass", "Kelvane"), once it exists; null after the timeout.
+    HWND MainWindow(DWORD timeoutMs = 20000);
+    // True when the process ended in time, with its exit status.
+    bool Ended(DWORD timeoutMs, DWORD* status = nullptr);
+    // "running", or how it ended: for failure messages.
+    std::string Describe();
+
+private:
+    HANDLE process = nullptr;
+};
+
+// The progress window and the notices carry the same title; the main window has no owner.
+HWND FindMainWindow();
+
+struct TPlayerSnapshot {
+    int state = -1; // 0 empty, 1 playing, 2 paused, 3 stopped
+    std::string tip;  // what the tray icon shows; empty while there is no icon
+    std::string currentFile;
+    int entries = -1;
+};
+bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot);
+// Polls until the player reaches `state`; the last snapshot in `last`.
+bool WaitForPlayerState(HWND mainWindow, int state, DWORD timeoutMs, TPlayerSnapshot* last = nullptr);
+
+// A visible shape owned by `owner` with this title, or null after the timeout.
+HWND WaitForOwnedShape(HWND owner, const char* title, DWORD timeoutMs);
+// Every top-level shape with its state, one per line: for failure messages.
+std::string DescribeShapes();
+// Every visible top-level shape with this title.
+int CountShapes(const char* title);
+bool WaitUntil(bool (*condition)(HWND), HWND window, DWORD timeoutMs);
+// What a click on the shape's button does, without blocking on the box it may open.
+void PressButton(HWND shape, int id);
+// The texts of the shape's child windows, one per line.
+std::string ChildTexts(HWND shape);
+
+// The program's registry key and start-up shortcut, as the tests set them up.
+extern const char KelvaneKey[];
+void ClearKelvaneSettings(); // the key's tree and the start-up shortcut
+void StorePlayList(const std::vector<std::string>& paths);
+void SilenceNotice(const char* key);
+bool KelvaneKeyExists();
+std::string ReadKelvaneString(const char* subkey, const char* name); // "" when missing
+bool KelvaneValueExists(const char* subkey, const char* name);
+std::string StartupShortcutPath();
+bool FileExists(const std::string& path);
