@@ -265,15 +265,26 @@ void TOwnerDrawComboboxElement::FollowSelection()
     const int index = listPart.list ? static_cast<int>(SendMessageA(listPart.list, LB_GETCURSEL, 0, 0)) : -1;
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     selectedItem = items[index].get();
-    iconFollowsText = true;
-    currentIcon = selectedItem->icon;
-    if (frame) {
-        RECT iconArea;
-        GetClientRect(frame, &iconArea);
-        iconArea.right = iconArea.left + 20;
-        InvalidateRect(frame, &iconArea, TRUE);
-    }
+    SetCurrentIcon(selectedItem->icon);
     text = selectedItem->text;
+}
+
+void TOwnerDrawComboboxElement::ShowText(const char* shown)
+{
+    text = shown;
+    SetEditText(text);
+    previousText = text;
+}
+
+void TOwnerDrawComboboxElement::SetCurrentIcon(TIconSource* icon)
+{
+    currentIcon = icon;
+    iconFollowsText = true;
+    if (!frame) return;
+    RECT iconArea;
+    GetClientRect(frame, &iconArea);
+    iconArea.right = iconArea.left + 20;
+    InvalidateRect(frame, &iconArea, TRUE);
 }
 
 void TOwnerDrawComboboxElement::SetEditText(const char* shown)

@@ -61,6 +61,10 @@ public:
 protected:
     // The element's value changed through the user; derived fields follow it here.
     virtual void Changed();
+    // The text becomes the current one and the edit's, taken as typed so it is not completed.
+    void ShowText(const char* shown);
+    // The icon becomes the current text's own (its file type's); the icon area is repainted.
+    void SetCurrentIcon(TIconSource* icon);
 
 private:
     static void RegisterFrameClass();

@@ -187,12 +187,8 @@ void TOwnerDrawComboboxElement::DropFiles(HDROP drop)
 {
     const THeapString dropped = TakeDroppedFile(frame, drop);
     if (dropped.IsEmpty()) return;
-    text = dropped;
-    SetEditText(text);
-    previousText = text;
-    currentIcon = IconForFile(text);
-    iconFollowsText = true;
-    InvalidateRect(frame, nullptr, TRUE);
+    ShowText(dropped);
+    SetCurrentIcon(IconForFile(text));
     Changed();
 }
 

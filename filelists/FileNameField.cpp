@@ -143,25 +143,6 @@ void TFileNameElement::RefreshFromData()
     }
 }
 
-// The combo takes a file and its icon only through a drop, so the chosen name is handed
-// over as one: the same path a file dropped from the shell takes.
-void TFileNameElement::ShowFileIcon(const char* path)
-{
-    if (!Frame()) {
-        SetText(path);
-        return;
-    }
-    const size_t length = std::strlen(path);
-    HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + length + 2);
-    if (!block) return;
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path, length);
-    GlobalUnlock(block);
-    SendMessageA(Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0);
-}
-
 bool TFileNameElement::Browse()
 {
     THeapString path = Text();
@@ -170,7 +151,9 @@ bool TFileNameElement::Browse()
     const int index = FilterIndexFor(filter.data(), static_cast<int>(filter.size()),
                                      extension.IsEmpty() ? "" : Concat(".", extension));
     if (!AskOpenFile(path, owner, filter.data(), defaultExtension, nullptr, title, index)) return false;
-    ShowFileIcon(path);
+    ShowText(path);
+    SetCurrentIcon(IconForFile(path));
+    Changed();
     return true;
 }
 
@@ -182,11 +165,7 @@ void TFileNameElement::IconFollowUp()
         char longName[MAX_PATH];
         if (GetLongPathNameA(name, longName, sizeof longName) > 0) name = longName;
     }
-    // A typed shortcut keeps its own name: the hand-over would resolve it. The hand-over
-    // also brings the shape to the front, so it waits while another program is active.
-    if (ToLower(ExtensionOf(name)) == "lnk") return;
-    if (GetForegroundWindow() != TWindow::TopLevelAncestor(Frame())) return;
-    ShowFileIcon(name);
+    SetCurrentIcon(IconForFile(name));
 }
 
 void TFileNameElement::Load(TRegistryStore& key)

@@ -69,7 +69,6 @@ private:
         TTransparentControl record; // bound to the window; `record.hwnd` is a child of the shape
     };
 
-    void ShowFileIcon(const char* path);
     void IconFollowUp();
     const TRegistryStore& HistoryStore() const;
 

@@ -313,3 +313,27 @@ TEST_F(KelvaneAppTest, VersionWindowOpensOnceWithThePaddedBuildStamp)
     PressButton(version, IDOK);
     EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, version, 5000));
 }
+
+TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
+{
+    if (GetFileAttributesA(ProgramBesideTests("Kelvane.HLP").c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no help file beside the program";
+    SilenceNotice("Unregister");
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    PostMessageA(main, WM_COMMAND, 9, 0);
+    HWND help = nullptr;
+    for (DWORD waited = 0; waited < 15000 && !(help && IsWindowVisible(help)); waited += 100) {
+        help = FindWindowA("MS_WINHELP", nullptr);
+        Sleep(100);
+    }
+    ASSERT_TRUE(help && IsWindowVisible(help)) << "no WinHelp window";
+    char title[256] = "";
+    GetWindowTextA(help, title, sizeof title);
+    EXPECT_NE(std::string(title).find("Kelvane"), std::string::npos) << title;
+
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    ASSERT_TRUE(run.Ended(15000));
+    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, help, 10000)) << "HELP_QUIT at Exit";
+}

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -317,6 +318,25 @@ TEST_F(FileNameFieldTest, TheIconFollowsTheTypedNameWhenTheEditLosesTheFocus)
     EXPECT_TRUE(first.IconBelongsToText());
     EXPECT_EQ(IconForFile(File("b.bmp").c_str()), first.CurrentIcon());
     EXPECT_EQ(File("b.bmp"), std::string(first.Text()));
+}
+
+// Files of two types confirmed one after the other, so the open list shows the shared history
+// newest first with each type's icon; KELVANE_SHOWCASE_MS keeps the shape on screen for a screenshot.
+TEST_F(FileNameFieldTest, DISABLED_ScreenshotWithTheListOpen)
+{
+    Show();
+    for (const char* name : {"d.jpg", "c.jpg", "b.bmp", "a.BMP"}) Confirm(first, File(name));
+    first.OpenList();
+    ASSERT_TRUE(first.IsListOpen());
+    ASSERT_EQ(4, SendMessageA(first.ListWindow(), LB_GETCOUNT, 0, 0));
+
+    const char* hold = std::getenv("KELVANE_SHOWCASE_MS");
+    const DWORD start = GetTickCount();
+    const DWORD span = hold ? static_cast<DWORD>(std::atoi(hold)) : 0;
+    do {
+        PumpPending();
+        Sleep(10);
+    } while (GetTickCount() - start < span);
 }
 
 } // namespace

@@ -72,15 +72,16 @@ TEST(ShapeSetupTest, ControlsWithoutStatusBarStartAt5001AndHelpButtonGetsF1)
     EXPECT_EQ(0, shape.Keys().Count());
 }
 
-TEST(ShapeSetupTest, ShapeWithVisibleOwnerOpensCentredInTheWorkArea)
+TEST(ShapeSetupTest, ShapeWithVisibleOwnerOpensCentredOnTheScreen)
 {
     HWND owner = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
     TFixedElement element(200, 100);
     TShape shape(owner, "Centred", &element, nullptr);
     shape.ShowModeless(0);
+    // The whole screen, taskbar included.
     RECT work, window;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(GetDesktopWindow(), &work);
     GetWindowRect(shape.Handle(), &window);
     EXPECT_NEAR((work.left + work.right) / 2, (window.left + window.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (window.top + window.bottom) / 2, 1);
