@@ -4,9 +4,26 @@
 #include "app/Commands.h"
 #include "app/MainShape.h"
 #include "app/ProgramInfo.h"
+#include "app/StartLock.h"
 #include "app/VersionWindow.h"
 #include "foundation/ProcessEntry.h"
 #include "framework/ShapeLoops.h"
+
+namespace {
+
+const DWORD startWaitMs = 20000;
+
+// The window found may be one of the running copy's boxes, which share its title: the
+// command goes to the window that owns them all.
+bool HandToRunningCopy()
+{
+    HWND running = FindWindowA("ShapeClass", ProductName);
+    if (!running) return false;
+    PostMessageA(GetAncestor(running, GA_ROOTOWNER), WM_COMMAND, MAKEWPARAM(CommandSettings, 1), 0);
+    return true;
+}
+
+} // namespace
 
 THeapString ApplicationKeyPath() { return THeapString("Software\\Orvik\\Kelvane\\1.x"); }
 
@@ -15,12 +32,10 @@ THeapString ApplicationDisplayName() { return THeapString(ProductName); }
 int ApplicationMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     // One copy at a time: a second start opens the running copy's settings and leaves.
-    // The window found may be one of its boxes, which share the title: the command goes to
-    // the window that owns it all.
-    if (HWND running = FindWindowA("ShapeClass", ProductName)) {
-        PostMessageA(GetAncestor(running, GA_ROOTOWNER), WM_COMMAND, MAKEWPARAM(CommandSettings, 1), 0);
-        return 0;
-    }
+    if (HandToRunningCopy()) return 0;
+    TStartLock lock;
+    if (!lock.Acquire(&HandToRunningCopy, startWaitMs)) return 0;
+
     auto versionInfo = std::make_unique<TVersionInfo>();
     auto mainShape = std::make_unique<TMainShape>();
     TShape::SetApplicationMainShape(mainShape.get());

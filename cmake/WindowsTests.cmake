@@ -27,10 +27,12 @@ endforeach()
 # End-to-end: each tests/e2e/<name>Probe.cpp is a small program built on the library that
 # the e2e test executable starts through Wine with a real command line.
 file(GLOB probe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probes/*.cpp)
+set(probes)
 foreach(probe_source ${probe_sources})
     get_filename_component(probe ${probe_source} NAME_WE)
+    list(APPEND probes ${probe})
     add_executable(${probe} WIN32 ${probe_source})
-    target_link_libraries(${probe} PRIVATE vantry_winmain ${VANTRY_LIBRARIES})
+    target_link_libraries(${probe} PRIVATE vantry_winmain kelvane_app)
 endforeach()
 
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
@@ -42,7 +44,7 @@ if(e2e_sources)
     if(TARGET kelvane_help)
         add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
     endif()
-    add_dependencies(e2e_tests kelvane) # the whole-program tests start the real program
+    add_dependencies(e2e_tests kelvane ${probes}) # the whole-program tests start real programs
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
 endif()

@@ -1,0 +1,139 @@
+// Races of real processes: copies started at the same moment, and a save killed half-way.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "KelvaneRun.h"
+#include "ProcessRunner.h"
+
+namespace {
+
+int CountMainWindows()
+{
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "ShapeClass", "Kelvane")) != nullptr;)
+        if (!GetWindow(window, GW_OWNER)) ++count;
+    return count;
+}
+
+const char saveKey[] = "Software\\Orvik\\KelvaneTest\\SaveProbe";
+
+void WriteList(const std::string& key, const char* prefix, int count)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    HKEY list = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list, nullptr))
+        return;
+    for (int i = 0; i < count; ++i) {
+        char name[16], value[64];
+        wsprintfA(name, "%06d", i);
+        wsprintfA(value, "C:\\music\\%s%05d.wav", prefix, i);
+        RegSetValueExA(list, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), lstrlenA(value) + 1);
+    }
+    RegCloseKey(list);
+}
+
+// What the next start loads: the values up to the first missing number.
+std::vector<std::string> ReadList(const std::string& key)
+{
+    std::vector<std::string> entries;
+    for (;;) {
+        char name[16], value[256];
+        DWORD size = sizeof value;
+        wsprintfA(name, "%06d", static_cast<int>(entries.size()));
+        if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size)) break;
+        entries.push_back(value);
+    }
+    return entries;
+}
+
+std::string Entry(const char* prefix, size_t index)
+{
+    char value[64];
+    wsprintfA(value, "C:\\music\\%s%05d.wav", prefix, static_cast<int>(index));
+    return value;
+}
+
+} // namespace
+
+TEST(StartRaceTest, FiveCopiesAtOnceLeaveExactlyOneResident)
+{
+    ClearKelvaneSettings();
+    for (int round = 0; round < 10; ++round) {
+        std::vector<std::unique_ptr<TKelvaneRun>> copies;
+        for (int i = 0; i < 5; ++i) copies.push_back(std::make_unique<TKelvaneRun>("/restore"));
+        // Four end at once; the fifth stays.
+        int ended = 0, resident = -1;
+        for (DWORD waited = 0; waited < 25000 && ended < 4; waited += 100) {
+            ended = 0;
+            for (int i = 0; i < 5; ++i) {
+                DWORD status = 1;
+                if (!copies[i]->Ended(0, &status)) {
+                    resident = i;
+                    continue;
+                }
+                EXPECT_EQ(status, 0u) << "round " << round;
+                ++ended;
+            }
+            if (ended < 4) Sleep(100);
+        }
+        ASSERT_EQ(ended, 4) << "round " << round;
+        EXPECT_EQ(CountMainWindows(), 1) << "round " << round;
+        HWND main = copies[resident]->MainWindow(5000);
+        ASSERT_NE(main, nullptr);
+        // The others' Settings command reached it.
+        EXPECT_TRUE(WaitUntil([](HWND window) { return IsWindowVisible(window) != FALSE; }, main, 10000));
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(copies[resident]->Ended(15000)) << "round " << round;
+    }
+    ClearKelvaneSettings();
+}
+
+// The list is rewritten in place, so a kill leaves each entry as it was or as saved, and the
+// list never shorter than the shorter of the two.
+TEST(InterruptedSaveTest, KilledSaveNeverLosesOrInventsEntries)
+{
+    const std::string list = std::string(saveKey) + "\\MusicFileList";
+    const char* const nextLists[] = {"Long", "Short", "Other"};
+    const int nextSizes[] = {10000, 3000, 10000};
+    const char* const nextPrefixes[] = {"long", "short", "other"};
+    for (int i = 0; i < 3; ++i)
+        WriteList(std::string(saveKey) + "\\" + nextLists[i] + "\\MusicFileList", nextPrefixes[i], nextSizes[i]);
+    const std::string probe = "\"" + ProgramBesideTests("SaveProbe.exe") + "\" ";
+
+    // One save to the end, to know how long a save takes.
+    WriteList(list, "old", 10000);
+    const DWORD start = GetTickCount();
+    ASSERT_EQ(RunProcess(probe + nextLists[0], 120000), 0u);
+    const DWORD fullMs = GetTickCount() - start;
+    std::vector<std::string> stored = ReadList(list);
+    ASSERT_EQ(stored.size(), 10000u);
+    EXPECT_EQ(stored[9999], Entry("long", 9999));
+
+    std::mt19937 random(20261208);
+    for (int run = 0; run < 20; ++run) {
+        const int next = (run + 1) % 3;
+        std::string line = probe + nextLists[next];
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        Sleep(std::uniform_int_distribution<DWORD>(0, fullMs)(random));
+        TerminateProcess(process.hProcess, 9);
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+
+        const std::vector<std::string> loaded = ReadList(list);
+        EXPECT_GE(loaded.size(), std::min(stored.size(), static_cast<size_t>(nextSizes[next]))) << "run " << run;
+        for (size_t i = 0; i < loaded.size(); ++i) {
+            if ((i < stored.size() && loaded[i] == stored[i]) || loaded[i] == Entry(nextPrefixes[next], i)) continue;
+            ADD_FAILURE() << "run " << run << ": entry " << i << " is " << loaded[i];
+            break;
+        }
+        stored = loaded;
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, saveKey);
+}
