@@ -9,7 +9,8 @@ namespace {
 
 const DWORD checkBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 const int captionWidthDefault = 148;
-const int glyphWidth = 14;
+// The transparent button draws its text 18 pixels in; 14 would clip the last character.
+const int glyphWidth = 18;
 
 } // namespace
 

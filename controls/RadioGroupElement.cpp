@@ -11,7 +11,8 @@ namespace {
 
 const DWORD frameStyle = WS_CHILD | WS_GROUP | BS_GROUPBOX;
 const DWORD itemStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON;
-const int glyphWidth = 14;
+// The transparent button draws its text 18 pixels in; 14 would clip the last character.
+const int glyphWidth = 18;
 const int frameExtraWidth = 36;
 const int frameExtraHeight = 26;
 const int frameInset = 18;
