@@ -19,6 +19,16 @@ bool IsItemName(const char* text, int count)
     return std::atoi(text) < count;
 }
 
+// The number of values under the key, or -1 when it cannot be read.
+int ValueCount(HKEY key)
+{
+    DWORD values = 0;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                         nullptr) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<int>(values);
+}
+
 } // namespace
 
 TListElement::TListElement(int dock, int width, int height, THeapStringList* items, THeapString* selectedText)
@@ -36,9 +46,12 @@ THeapString TListElement::ValueName(int index)
     return text;
 }
 
-void TListElement::WriteItems(TRegistryStore& list, const THeapStringList& values, int count)
+bool TListElement::WriteItems(TRegistryStore& list, const THeapStringList& values, int count)
 {
-    for (int i = 0; i < count && i < values.Count(); ++i) list.WriteString(ValueName(i), values.Item(i));
+    bool written = true;
+    for (int i = 0; i < count && i < values.Count(); ++i)
+        written = list.WriteString(ValueName(i), values.Item(i)) == ERROR_SUCCESS && written;
+    return written;
 }
 
 void TListElement::RemoveValuesAfter(TRegistryStore& list, int count)
@@ -55,8 +68,11 @@ void TListElement::Save(TRegistryStore& key)
     if (items) {
         TRegistrySection list(key, name);
         if (list.Result() == ERROR_SUCCESS) {
-            WriteItems(list.Store(), *items, items->Count());
-            RemoveValuesAfter(list.Store(), items->Count());
+            const bool written = WriteItems(list.Store(), *items, items->Count());
+            // Listing the values back costs a round trip each under Wine: a key that holds
+            // just the items written has nothing else to remove.
+            if (!written || ValueCount(list.Store().LastHandle()) != items->Count())
+                RemoveValuesAfter(list.Store(), items->Count());
         }
     }
     if (selectedText) key.WriteString(selectTextName, *selectedText);

@@ -19,7 +19,7 @@ public:
     // The steps of saving, in the order Save runs them. Items are written over the stored
     // ones first and the surplus values removed afterwards, so that an interrupted save
     // never loses an entry that was stored.
-    static void WriteItems(TRegistryStore& list, const THeapStringList& items, int count);
+    static bool WriteItems(TRegistryStore& list, const THeapStringList& items, int count); // all written
     static void RemoveValuesAfter(TRegistryStore& list, int count);
     static THeapString ValueName(int index); // "%6.6d"
 

@@ -50,24 +50,44 @@ void TProgressBarElement::RefreshFromData() { Update(true); }
 void TProgressBarElement::Update(bool full)
 {
     if (!window) return;
+    // A slice narrower than a pixel paints nothing, so it needs no DC: adding ten thousand
+    // files updates the bar twenty thousand times, and each DC costs Wine a round trip.
+    if (!full) {
+        RECT inner;
+        int from = 0, to = 0;
+        SliceColumns(inner, from, to);
+        if (to <= from) {
+            drawn = current;
+            return;
+        }
+    }
     HDC dc = GetDC(window);
     Draw(dc, full);
     ReleaseDC(window, dc);
 }
 
-void TProgressBarElement::Draw(HDC dc, bool full)
+void TProgressBarElement::SliceColumns(RECT& inner, int& from, int& to) const
 {
     RECT client;
     GetClientRect(window, &client);
+    inner = RECT{client.left + 2, client.top + 2, client.right - 2, client.bottom - 3};
+    const int span = inner.right - inner.left;
+    const int safeRange = range > 0 ? range : 1;
+    from = inner.left + static_cast<int>(static_cast<long long>(drawn) * span / safeRange);
+    to = inner.left + static_cast<int>(static_cast<long long>(current) * span / safeRange);
+}
+
+void TProgressBarElement::Draw(HDC dc, bool full)
+{
     if (full) {
+        RECT client;
+        GetClientRect(window, &client);
         DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
         drawn = 0;
     }
-    const RECT inner{client.left + 2, client.top + 2, client.right - 2, client.bottom - 3};
-    const int span = inner.right - inner.left;
-    const int safeRange = range > 0 ? range : 1;
-    const int from = inner.left + static_cast<int>(static_cast<long long>(drawn) * span / safeRange);
-    const int to = inner.left + static_cast<int>(static_cast<long long>(current) * span / safeRange);
+    RECT inner;
+    int from = 0, to = 0;
+    SliceColumns(inner, from, to);
     DrawProgressHatch(dc, from, to, inner.top, inner.bottom, GetSysColor(COLOR_HIGHLIGHT));
     drawn = current;
 }

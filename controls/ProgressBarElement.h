@@ -32,6 +32,8 @@ public:
 
 private:
     void Draw(HDC dc, bool full);
+    // The inner area and the columns of the slice between the drawn and the current value.
+    void SliceColumns(RECT& inner, int& from, int& to) const;
 
     HWND window; // borrowed: a child of the shape, destroyed with it
 };

@@ -123,8 +123,12 @@ void TFileListbox::Enable(bool enabled)
 
 bool TFileListbox::ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    const bool owned = window && GetPropA(window, ownerProperty) != nullptr;
-    if (owned && message == WM_KEYDOWN && (wParam == VK_INSERT || wParam == VK_DELETE)) {
+    // Only keys and drops ask for the property: each lookup is a round trip to the Wine
+    // server, and every line added sends the list three messages.
+    const bool keyOrDrop = (message == WM_KEYDOWN && (wParam == VK_INSERT || wParam == VK_DELETE)) ||
+                           message == WM_DROPFILES;
+    const bool owned = keyOrDrop && window && GetPropA(window, ownerProperty) != nullptr;
+    if (owned && message == WM_KEYDOWN) {
         if (wParam == VK_DELETE) Delete();
         else if (GetKeyState(VK_CONTROL) < 0) Folder();
         else Add();

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -29,13 +31,27 @@ struct TLoadedModule {
 
 template <typename T> using TSourceList = std::vector<std::unique_ptr<T>>;
 
+// Sources looked up by path, with an index by the path in lower case: a play list of ten
+// thousand files asks for ten thousand file-type icons, and a walk through the list with
+// lstrcmpiA for each of them took a minute.
+template <typename T> struct TPathSources {
+    TSourceList<T> list;
+    std::unordered_map<std::string, T*> index; // borrowed: the list owns them
+
+    void clear()
+    {
+        index.clear();
+        list.clear();
+    }
+};
+
 struct TIconCaches {
     TSourceList<TSystemIconSource> system;
     TSourceList<TResourceIconSource> program;
     TSourceList<TResourceIconSource> program2;
-    TSourceList<TIconFileSource> files;
+    TPathSources<TIconFileSource> files;
     std::vector<TModuleIconEntry> moduleIcons;
-    TSourceList<TFileTypeIconSource> fileTypes;
+    TPathSources<TFileTypeIconSource> fileTypes;
     std::vector<TLoadedModule> modules;
 
     ~TIconCaches()
@@ -77,13 +93,23 @@ TResourceIconSource* ProgramIcon(TSourceList<TResourceIconSource>& list, const c
     return list.back().get();
 }
 
-template <typename T> T* SourceForPath(TSourceList<T>& list, const char* path)
+// The key under which lstrcmpiA-equal paths meet; should two of them ever fold apart, the
+// second only gets a source of its own, with the same icon.
+std::string PathKey(const char* path)
 {
-    for (const auto& source : list) {
-        if (SamePath(source->Path(), path)) return source.get();
+    std::string key(path);
+    if (!key.empty()) CharLowerBuffA(&key[0], static_cast<DWORD>(key.size()));
+    return key;
+}
+
+template <typename T> T* SourceForPath(TPathSources<T>& sources, const char* path)
+{
+    T*& indexed = sources.index[PathKey(path)];
+    if (!indexed) {
+        sources.list.push_back(std::make_unique<T>(path));
+        indexed = sources.list.back().get();
     }
-    list.push_back(std::make_unique<T>(path));
-    return list.back().get();
+    return indexed;
 }
 
 // Data files are enough for resources, and no module code runs on our behalf.

@@ -50,6 +50,10 @@ TEST(ListElementTest, SavingThreeItemsThenOneLeavesOnlyTheFirstValue)
     list.name = "MusicFileList";
     Save(testKey, list);
     EXPECT_EQ(3, ValueNames(testKey, "MusicFileList").Count());
+    // A value that is no item goes even when the list keeps its length.
+    SetText(testKey, "MusicFileList", "Stray", "x");
+    Save(testKey, list);
+    EXPECT_EQ(3, ValueNames(testKey, "MusicFileList").Count());
 
     items = ListOf({"z.wav"});
     Save(testKey, list);

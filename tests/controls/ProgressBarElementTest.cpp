@@ -82,6 +82,16 @@ TEST(ProgressBarElementTest, SlicesJoinIntoTheSamePixelsAsOneFullRepaint)
     const int last = LastHatchedColumn(whole, 288);
     EXPECT_GE(last, 2 + 85 - 2);
     EXPECT_LE(last, 2 + 85 - 1);
+
+    // Steps narrower than a column paint nothing on their own, yet lose no column.
+    bar.range = 1000;
+    bar.current = 0;
+    bar.Update(true);
+    for (int value = 1; value <= 300; ++value) {
+        bar.current = value;
+        bar.Update(false);
+    }
+    EXPECT_TRUE(Capture(bar.Window()) == whole);
 }
 
 TEST(ProgressBarElementTest, LoweringPaintsNothingUntilTheNextFullRepaint)

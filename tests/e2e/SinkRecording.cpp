@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdint>
@@ -41,18 +42,31 @@ TSinkRecording::~TSinkRecording()
     if (started) Stop();
 }
 
-std::vector<short> TSinkRecording::Stop()
+std::vector<short> TSinkRecording::Peek() const
 {
     std::vector<short> samples;
-    if (!started) return samples;
-    started = false;
-    RunUnixScript("kill $(cat " + UnixFile(name, ".pid") + "); sleep 0.2");
     if (FILE* file = std::fopen(WindowsFile(name, ".raw").c_str(), "rb")) {
         short buffer[4096];
         size_t count;
         while ((count = std::fread(buffer, sizeof(short), 4096, file)) > 0) samples.insert(samples.end(), buffer, buffer + count);
         std::fclose(file);
     }
+    return samples;
+}
+
+size_t TSinkRecording::Recorded() const
+{
+    WIN32_FILE_ATTRIBUTE_DATA file;
+    if (!GetFileAttributesExA(WindowsFile(name, ".raw").c_str(), GetFileExInfoStandard, &file)) return 0;
+    return static_cast<size_t>(file.nFileSizeLow / sizeof(short));
+}
+
+std::vector<short> TSinkRecording::Stop()
+{
+    if (!started) return std::vector<short>();
+    started = false;
+    RunUnixScript("kill $(cat " + UnixFile(name, ".pid") + "); sleep 0.2");
+    std::vector<short> samples = Peek();
     DeleteFileA(WindowsFile(name, ".raw").c_str());
     DeleteFileA(WindowsFile(name, ".pid").c_str());
     return samples;
@@ -115,11 +129,11 @@ int SoundBursts(const std::string& windows, int minWindows)
     return bursts;
 }
 
-bool WriteToneFile(const std::string& path, double frequency, double seconds)
+bool WriteToneFile(const std::string& path, double frequency, double seconds, double fadeSeconds)
 {
     const int rate = TSinkRecording::SampleRate;
     const int count = static_cast<int>(rate * seconds);
-    const int fade = rate * 3 / 100;
+    const int fade = std::max(1, static_cast<int>(rate * fadeSeconds));
     std::vector<unsigned char> data;
     data.insert(data.end(), {'R', 'I', 'F', 'F'});
     PutLittleEndian(data, 36 + count * 2, 4);

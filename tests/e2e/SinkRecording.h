@@ -13,6 +13,9 @@ public:
     TSinkRecording& operator=(const TSinkRecording&) = delete;
 
     bool Started() const { return started; }
+    // What has been recorded so far, while the recording goes on, and just its length.
+    std::vector<short> Peek() const;
+    size_t Recorded() const;
     std::vector<short> Stop();
 
     static const int SampleRate = 22050;
@@ -34,5 +37,6 @@ std::vector<TToneRun> ToneRuns(const std::string& windows);
 // Runs of sound separated by at least one silent window, at least `minWindows` long.
 int SoundBursts(const std::string& windows, int minWindows);
 
-// A 16-bit mono wave file of a sine tone with short fades.
-bool WriteToneFile(const std::string& path, double frequency, double seconds);
+// A 16-bit mono wave file of a sine tone with short fades (a sharp onset with a fade of a
+// millisecond or so).
+bool WriteToneFile(const std::string& path, double frequency, double seconds, double fadeSeconds = 0.03);

@@ -142,6 +142,10 @@ TEST(IconCache, SameSourceAndKindGiveTheSameCachedIcon)
     EXPECT_NE(ModuleIcon(shell32.c_str(), 3), ModuleIcon(shell32.c_str(), 4));
     EXPECT_EQ(IconByName("OK_ICON"), IconByName("ok_icon")); // resource names ignore case
     EXPECT_NE(IconByName("OK_ICON"), IconByName2("OK_ICON")); // the two lists are apart
+    // Paths are looked up through an index: letter case still does not count, the path does.
+    EXPECT_EQ(FileTypeIcon("C:\\Music\\a.wav"), FileTypeIcon("c:\\MUSIC\\A.WAV"));
+    EXPECT_NE(FileTypeIcon("C:\\Music\\a.wav"), FileTypeIcon("C:\\Music\\b.wav"));
+    EXPECT_EQ(IconFromFile("C:\\Icons\\x.ico"), IconFromFile("c:\\icons\\X.ICO"));
 }
 
 TEST(IconCache, SizeKindsGiveSmallLargeAndDefaultSizes)
