@@ -243,9 +243,10 @@ TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.state, 3);
     PressButton(box, IDOK);
+    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, box, 10000));
     EXPECT_TRUE(WaitForPlayerState(main, 3, 5000, &player));
     EXPECT_EQ(player.tip, "Kelvane");
-    EXPECT_EQ(CountShapes("MCI Error"), 0);
+    EXPECT_EQ(CountShapes("MCI Error"), 0) << "one box per Play";
 }
 
 TEST_F(KelvaneAppTest, TrayTipFollowsThePlayingFileCutTo63Bytes)
