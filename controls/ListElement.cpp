@@ -58,6 +58,9 @@ void TListElement::RemoveValuesAfter(TRegistryStore& list, int count)
 {
     THeapStringList names;
     TRegistryStore::EnumValueNames(list.LastHandle(), names);
+    // From the highest name down: a save cut short then leaves no gap, behind which older
+    // entries would come back once a later save fills the gap.
+    names.Sort(0);
     for (int i = 0; i < names.Count(); ++i)
         if (!IsItemName(names.Item(i), count)) list.DeleteValue(names.Item(i));
 }
