@@ -215,6 +215,7 @@ void TMainShape::PlayNext(bool report)
     // A paused device plays on with the file it holds: drawing another entry now would show
     // a file in the tip and the list that is not the one playing.
     if (deviceId != 0) {
+        reportPlayFailure = report;
         if (ResumePlay(hwnd, deviceId, report)) {
             SetPlayerState(StatePlaying);
         } else {
@@ -235,7 +236,20 @@ void TMainShape::PlayFile(bool report)
     const THeapString path = FullPath(Unquoted(currentFile));
     SetCurrentDirectoryA(DirectoryOf(path));
     deviceId = OpenAndPlay(hwnd, FileNameOf(path), report);
+    reportPlayFailure = report;
     SetPlayerState(deviceId != 0 ? StatePlaying : StateStopped);
+}
+
+// A play that fails once started (no audio device or server) ends the chain as a failed open
+// does: drawing on would fail again at once, for ever. A user's Play hears of it.
+void TMainShape::OnPlayEnded(WPARAM notice)
+{
+    StopPlayback();
+    if (notice & MCI_NOTIFY_FAILURE) {
+        ReportMciError(hwnd, MCIERR_HARDWARE, reportPlayFailure);
+        return;
+    }
+    PlayNext(false);
 }
 
 void TMainShape::PausePlayback()
@@ -305,8 +319,7 @@ LRESULT TMainShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnContextMenu(wParam, lParam)) return 0;
         break;
     case MM_MCINOTIFY:
-        StopPlayback();
-        PlayNext(false);
+        OnPlayEnded(wParam);
         return 0;
     case TTrayIcon::CallbackMessage:
         return OnTrayMouse(static_cast<UINT>(lParam));

@@ -65,6 +65,7 @@ private:
     void CloseHelp();
     void ExitProgram();
     void PlayFile(bool report);
+    void OnPlayEnded(WPARAM notice);
     LRESULT OnTrayMouse(UINT mouseMessage);
     bool OnContextMenu(WPARAM wParam, LPARAM lParam);
     void AnswerStateQuery(HWND requester);
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<TFileListbox> fileList;
     std::unique_ptr<TButtonRowElement> buttons;
     MCIDEVICEID deviceId = 0;
+    bool reportPlayFailure = false; // the open device was started by the user's Play
     TTrayIcon tray;                     // holds `trayWindow`
     std::unique_ptr<TTrayMenus> menus;  // the tray and context menus with their icons
     THeapStringList playList;

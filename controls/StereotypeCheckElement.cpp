@@ -11,6 +11,17 @@ namespace {
 const char answersSection[] = "WithoutStereotype";
 const int cancelCommand = IDCANCEL;
 
+// Only a push button ends the box; an answer that names its text or its check box would
+// leave the box hidden and waiting for ever.
+bool IsPushButton(HWND window)
+{
+    char name[32] = "";
+    if (!window || GetClassNameA(window, name, sizeof name) == 0) return false;
+    if (lstrcmpiA(name, "TransparentPushButton") == 0) return true;
+    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(name, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
 } // namespace
 
 TStereotypeCheckElement::TStereotypeCheckElement(const char* messageKey)
@@ -56,7 +67,7 @@ void TStereotypeCheckElement::Place(TShape* shape, int x, int y)
     TCheckBoxElement::Place(shape, x, y);
     if (control.hwnd) SetWindowContextHelpId(control.hwnd, HelpId);
     HWND button = storedAnswer != 0 ? GetDlgItem(shape->Handle(), storedAnswer) : nullptr;
-    if (button && !shiftDown) {
+    if (IsPushButton(button) && !shiftDown) {
         PostMessageA(shape->Handle(), WM_COMMAND, MAKEWPARAM(storedAnswer & 0xFFFF, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
         return;

@@ -1,4 +1,4 @@
-// Fuzzes the width and case conversions, the quoted-part walk and TextMatch on arbitrary bytes.
+// Fuzzes the width and case conversions, DisplayText's quoted-part walk and TextMatch on arbitrary bytes.
 #include "foundation/CharText.h"
 #include "foundation/CharacterWidth.h"
 
@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -86,6 +87,35 @@ void CheckQuotes(const THeapString& text, unsigned mask)
     Require(full.Length() >= text.Length());
 }
 
+// DisplayText's own conversion: kana in either direction, quoted parts copied byte for byte.
+void CheckDisplayText(const THeapString& text)
+{
+    std::vector<std::string> quoted;
+    const int length = text.Length();
+    for (int position = 0; position < length;) {
+        if (text.Byte(position) != '"') {
+            position += CharLength(length - position, text.Text() + position);
+            continue;
+        }
+        int close = position + 1;
+        while (close < length && text.Byte(close) != '"') close += CharLength(length - close, text.Text() + close);
+        if (close < length) ++close;
+        quoted.emplace_back(text.Text() + position, static_cast<size_t>(close - position));
+        position = close;
+    }
+    for (TWidthConversion conversion : {TWidthConversion(ToFullWidth), TWidthConversion(ToHalfWidth)}) {
+        const std::string shown = ConvertOutsideQuotes(text, conversion, WidthKana).Text();
+        if (quoted.empty()) Require(shown == conversion(text, WidthKana).Text());
+        size_t from = 0;
+        for (const std::string& part : quoted) {
+            const size_t at = shown.find(part, from);
+            Require(at != std::string::npos);
+            from = at + part.size();
+        }
+        Require(ConvertOutsideQuotes(text, conversion, 0) == text);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -104,5 +134,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckCase(text);
     CheckMatch(text, pattern, flags);
     CheckQuotes(text, fullMask);
+    CheckDisplayText(text);
     return 0;
 }

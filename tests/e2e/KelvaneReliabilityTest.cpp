@@ -1,0 +1,476 @@
+// The real kelvane.exe facing damaged settings, files that cannot be played, no audio server,
+// and long or odd paths and command lines: it never crashes or hangs and falls back quietly.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "KelvaneRun.h"
+#include "ProcessRunner.h"
+#include "SinkRecording.h"
+#include "UnixCommand.h"
+#include "framework/Placement.h"
+
+namespace {
+
+const char libraryViewKey[] = "Software\\Orvik\\VantryLibrary\\View";
+const char errorTitle[] = "MCI Error";
+const int stateEmpty = 0, statePlaying = 1, stateStopped = 3;
+const WPARAM playCommand = 202, exitCommand = 199;
+const UINT translucencyCommand = 63084, keepPositionMode = 63081;
+
+bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
+bool Gone(HWND window) { return !IsWindow(window); }
+
+// A registry value exactly as a test writes it, whatever its type and size.
+struct TRaw {
+    std::string key; // below HKEY_CURRENT_USER
+    std::string name;
+    DWORD type;
+    std::string bytes;
+};
+
+std::string Under(const char* subkey) { return std::string(KelvaneKey) + (*subkey ? "\\" : "") + subkey; }
+
+void Write(const TRaw& value)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, value.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+                   static_cast<DWORD>(value.bytes.size()));
+    RegCloseKey(key);
+}
+
+std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
+
+// The damage a test does to every value it touches: the type or the size is wrong. `good`
+// holds what a reader would take if it ignored the damage.
+enum TDamage { WrongType, Empty, Bytes55, Bytes57, Bytes1023, Bytes1024, Bytes4096 };
+const char* const damageNames[] = {"wrong type", "empty", "55 bytes", "57 bytes", "1,023 bytes", "1,024 bytes",
+                                   "4,096 bytes"};
+
+TRaw Damaged(const std::string& key, const char* name, DWORD type, const std::string& good, TDamage damage)
+{
+    static const size_t sizes[] = {0, 0, 55, 57, 1023, 1024, 4096};
+    switch (damage) {
+    case WrongType: return {key, name, type == REG_SZ ? DWORD{REG_DWORD} : DWORD{REG_SZ}, good};
+    case Empty: return {key, name, type, ""};
+    default: {
+        // A text's sizes count its bytes before the NUL: 1,023 is the longest that is read.
+        std::string bytes = good.substr(0, good.find('\0'));
+        bytes.resize(sizes[damage], type == REG_SZ ? 'x' : '\x01');
+        if (type == REG_SZ) bytes += '\0';
+        return {key, name, type, bytes};
+    }
+    }
+}
+
+// The MCI error box that a user's Play opens, answered; false when none came.
+bool AnswerOneErrorBox(HWND main)
+{
+    HWND box = WaitForOwnedShape(main, errorTitle, 10000);
+    if (!box) return false;
+    PressButton(box, IDOK);
+    return WaitUntil(Gone, box, 5000);
+}
+
+// The player's states polled every 100 ms ("?" when it did not answer): "3333" when it stays stopped.
+std::string StatesOver(HWND main, DWORD forMs)
+{
+    std::string states;
+    for (DWORD waited = 0; waited <= forMs; waited += 100) {
+        TPlayerSnapshot player;
+        states += QueryPlayer(main, player) ? static_cast<char>('0' + player.state) : '?';
+        Sleep(100);
+    }
+    return states;
+}
+
+// Stopped after the first draw: before it the start shows "stopped" for a moment too.
+bool WaitForStopAfterADraw(HWND main, TPlayerSnapshot& player)
+{
+    for (DWORD waited = 0; waited <= 10000; waited += 100) {
+        if (QueryPlayer(main, player) && player.state == stateStopped && !player.currentFile.empty()) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+bool AllStopped(const std::string& states) { return states.find_first_not_of('3') == std::string::npos; }
+
+// The window menu's translucency command: the alpha it gives, or -1 when it is not blending.
+int SwitchTranslucencyOn(HWND main)
+{
+    PostMessageA(main, WM_SYSCOMMAND, translucencyCommand, 0);
+    for (DWORD waited = 0; waited <= 5000; waited += 100) {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && flags != 0) return flags == LWA_ALPHA ? alpha : -1;
+        Sleep(100);
+    }
+    return -1;
+}
+
+class KelvaneReliabilityTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        ClearKelvaneSettings();
+        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
+    }
+    void TearDown() override
+    {
+        ClearKelvaneSettings();
+        for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
+        CoUninitialize();
+    }
+
+    // A resident start whose window, once found, is closed again at the end.
+    static void EndsCleanly(TKelvaneRun& run, HWND main, const std::string& what)
+    {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        DWORD status = 1;
+        EXPECT_TRUE(run.Ended(15000, &status)) << what << ": " << DescribeShapes();
+        EXPECT_EQ(status, 0u) << what;
+    }
+
+    TemporaryFolder folder;
+};
+
+} // namespace
+
+// Every entry here fails to open: the automatic start stops silently at it; a user's Play
+// reports it in one box and leaves the player stopped, with the program's name in the tip.
+TEST_F(KelvaneReliabilityTest, EntriesThatCannotPlayStopTheChainSilentlyAndReportAUsersPlayOnce)
+{
+    const std::string empty = folder.Path() + "\\empty.wav";
+    ASSERT_TRUE(WriteSmallFile(empty, ""));
+    const std::string directory = folder.Path() + "\\folder.wav";
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
+    const std::vector<std::string> entries = {
+        folder.Path() + "\\missing.wav", empty, directory, "D:\\Track03.cda", "D:\\Track.cda",
+    };
+    for (const std::string& entry : entries) {
+        StorePlayList({entry});
+        TKelvaneRun run("/restore");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr) << entry << ": " << run.Describe();
+        TPlayerSnapshot player;
+        EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << entry << " state " << player.state;
+        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << entry << ": the chain reports nothing";
+
+        PostMessageA(main, WM_COMMAND, playCommand, 0);
+        EXPECT_TRUE(AnswerOneErrorBox(main)) << entry << ": " << DescribeShapes();
+        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr) << entry << ": a second box";
+        EXPECT_PRED1(AllStopped, StatesOver(main, 500)) << entry;
+        ASSERT_TRUE(QueryPlayer(main, player));
+        EXPECT_EQ(player.tip, "Kelvane") << entry;
+        EndsCleanly(run, main, entry);
+    }
+}
+
+// The playing file vanishes under the player (removed on the Unix side, as a share or
+// another program can): the current play ends, the next open fails, silently.
+TEST_F(KelvaneReliabilityTest, FileDeletedWhilePlayingEndsTheChainSilently)
+{
+    const std::string tone = folder.Path() + "\\vanishing.wav";
+    ASSERT_TRUE(WriteToneFile(tone, 440, 1.5));
+    using TUnixName = char*(CDECL*)(LPCWSTR);
+    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    if (!found) GTEST_SKIP() << "not under Wine";
+    const auto unixName = reinterpret_cast<TUnixName>(reinterpret_cast<void*>(found));
+    std::wstring wide(tone.begin(), tone.end());
+    char* unixPath = unixName(wide.c_str());
+    ASSERT_NE(unixPath, nullptr);
+    const std::string removal = std::string("rm -f '") + unixPath + "'";
+    HeapFree(GetProcessHeap(), 0, unixPath);
+
+    StorePlayList({tone});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, statePlaying, 10000));
+    ASSERT_TRUE(RunUnixScript(removal));
+    ASSERT_FALSE(FileExists(tone));
+    TPlayerSnapshot player;
+    EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << "state " << player.state;
+    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr);
+    EXPECT_PRED1(AllStopped, StatesOver(main, 1000));
+    EndsCleanly(run, main, "deleted");
+}
+
+// Without any audio server every play fails once it has started: the automatic chain must
+// stop rather than draw again and again, and a user's Play is told so once. A Windows process
+// hands its children its own Unix environment, so the program is started from the Unix side.
+TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnce)
+{
+    const std::string tone = folder.Path() + "\\unheard.wav";
+    ASSERT_TRUE(WriteToneFile(tone, 440, 1.0));
+    StorePlayList({tone});
+    char unique[64];
+    wsprintfA(unique, "kelvane-nopulse-%lu", GetCurrentProcessId());
+    const std::string nowhere = std::string("/tmp/") + unique;
+    const std::string status = std::string("Z:\\tmp\\") + unique + ".status";
+    const std::string source = __FILE__; // the project's loader choice is scripts/wine-run
+    const std::string wineRun = source.substr(0, source.rfind("tests/e2e/")) + "scripts/wine-run";
+    const std::string start = "PULSE_SERVER=unix:" + nowhere + "/native PULSE_RUNTIME_PATH=" + nowhere + " '" +
+                              wineRun + "' '" KELVANE_BIN_DIR "/kelvane.exe' /restore >/dev/null 2>&1";
+    ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere + "; ( " + start + "; echo $? > " + nowhere + ".status ) &"));
+    HWND main = nullptr;
+    for (DWORD waited = 0; !main && waited < 20000; waited += 100) {
+        main = FindMainWindow();
+        if (!main) Sleep(100);
+    }
+    ASSERT_NE(main, nullptr);
+
+    TPlayerSnapshot player;
+    EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << "state " << player.state;
+    EXPECT_PRED1(AllStopped, StatesOver(main, 1500)) << "the chain goes on drawing";
+    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr);
+
+    PostMessageA(main, WM_COMMAND, playCommand, 0);
+    EXPECT_TRUE(AnswerOneErrorBox(main)) << DescribeShapes();
+    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1500), nullptr) << "a second box";
+    EXPECT_PRED1(AllStopped, StatesOver(main, 500));
+    ASSERT_TRUE(QueryPlayer(main, player));
+    EXPECT_EQ(player.tip, "Kelvane");
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    std::string ended;
+    for (DWORD waited = 0; ended.empty() && waited < 15000; waited += 100) {
+        Sleep(100);
+        if (FILE* file = std::fopen(status.c_str(), "rb")) {
+            char text[16] = "";
+            if (std::fgets(text, sizeof text, file)) ended = text;
+            std::fclose(file);
+        }
+    }
+    EXPECT_EQ(ended, "0\n") << "the exit status";
+    RunUnixScript("rm -rf " + nowhere + " " + nowhere + ".status");
+}
+
+// Values of the play list that are damaged are read as the registry gives them: a wrong type
+// by its bytes up to the first NUL, a value too long for the read as missing, which (like a
+// gap) ends the list. Whatever is read, the automatic start stops silently at it.
+TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStartCarriesOn)
+{
+    const std::string list = Under("MusicFileList");
+    for (TDamage damage : {WrongType, Empty, Bytes1023, Bytes1024, Bytes4096}) {
+        const char* what = damageNames[damage];
+        ClearKelvaneSettings();
+        Write({list, "000000", REG_SZ, std::string("C:\\first.wav", 13)});
+        Write(Damaged(list, "000001", REG_SZ, std::string("C:\\second.wav", 14), damage));
+        Write({list, "000002", REG_SZ, std::string("C:\\third.wav", 13)});
+        Write({list, "000004", REG_SZ, std::string("C:\\after the gap.wav", 21)}); // no 000003
+        Write(Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
+        const bool readable = damage != Bytes1024 && damage != Bytes4096;
+
+        TKelvaneRun run("/restore");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr) << what << ": " << run.Describe();
+        TPlayerSnapshot player;
+        EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what << " state " << player.state;
+        EXPECT_EQ(player.entries, readable ? 3 : 1) << what;
+        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << what;
+        EndsCleanly(run, main, what);
+    }
+}
+
+// A manual start over damaged window and library settings: the settings window opens where
+// it would without a stored place, translucency takes its defaults, the katakana width is
+// the default, and the remembered answers count as missing, so both notices are shown.
+TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefaults)
+{
+    RECT opened{};
+    TPlacementRecord record{};
+    {
+        TKelvaneRun run("");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        GetWindowRect(main, &opened);
+        record.placement.length = sizeof record.placement;
+        GetWindowPlacement(main, &record.placement);
+        record.style = static_cast<DWORD>(GetWindowLongA(main, GWL_STYLE));
+        record.extendedStyle = static_cast<DWORD>(GetWindowLongA(main, GWL_EXSTYLE));
+        record.positionMode = keepPositionMode;
+        PressButton(main, IDCANCEL);
+        ASSERT_TRUE(run.Ended(15000));
+    }
+    OffsetRect(&record.placement.rcNormalPosition, 37, 23);
+    const std::string placement(reinterpret_cast<const char*>(&record), sizeof record);
+    {
+        // The same values undamaged are taken, so the damaged ones below would show if read.
+        Write({Under("Serialize"), "MainShape", REG_BINARY, placement});
+        Write({libraryViewKey, "FontStyle", REG_DWORD, Dword(2)});
+        Write({libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64)});
+        TKelvaneRun run("");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        RECT frame{};
+        GetWindowRect(main, &frame);
+        EXPECT_EQ(frame.left, opened.left + 37);
+        EXPECT_EQ(frame.top, opened.top + 23);
+        EXPECT_NE(ChildTexts(main).find("キャンセル"), std::string::npos) << "full-width katakana";
+        EXPECT_EQ(SwitchTranslucencyOn(main), 64);
+        PressButton(main, IDCANCEL);
+        ASSERT_TRUE(run.Ended(15000));
+    }
+
+    for (TDamage damage : {WrongType, Empty, Bytes55, Bytes57, Bytes1023, Bytes1024, Bytes4096}) {
+        const char* what = damageNames[damage];
+        ClearKelvaneSettings();
+        const std::vector<TRaw> values = {
+            Damaged(Under("Serialize"), "MainShape", REG_BINARY, placement, damage),
+            Damaged(Under("Serialize"), "Register", REG_BINARY, placement, damage),
+            Damaged(Under("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
+            Damaged(Under("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
+            Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
+            Damaged(libraryViewKey, "FontStyle", REG_DWORD, Dword(2), damage),
+            Damaged(libraryViewKey, "TransparentStyle", REG_DWORD, Dword(1), damage),
+            Damaged(libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64), damage),
+        };
+        for (const TRaw& value : values) Write(value);
+        StorePlayList({"C:\\first.wav"});
+
+        TKelvaneRun run("");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr) << what << ": " << run.Describe();
+        ASSERT_TRUE(WaitUntil(Visible, main, 10000)) << what;
+        RECT frame{};
+        GetWindowRect(main, &frame);
+        EXPECT_TRUE(EqualRect(&frame, &opened)) << what << ": at " << frame.left << "," << frame.top;
+
+        EXPECT_EQ(SwitchTranslucencyOn(main), 180) << what;
+        EXPECT_NE(ChildTexts(main).find("ｷｬﾝｾﾙ"), std::string::npos) << what << ": half-width katakana";
+
+        PressButton(main, IDOK);
+        HWND notice = WaitForOwnedShape(main, "Kelvane", 10000);
+        ASSERT_NE(notice, nullptr) << what << ": the Register notice; " << run.Describe();
+        EXPECT_NE(ChildTexts(notice).find("ｼｽﾃﾑ起動時にKelvane"), std::string::npos) << what;
+        PressButton(notice, IDOK);
+        EXPECT_TRUE(WaitUntil(Gone, notice, 5000)) << what;
+        TPlayerSnapshot player;
+        EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what;
+        EXPECT_EQ(player.entries, 1) << what;
+
+        PostMessageA(main, WM_COMMAND, exitCommand, 0);
+        notice = WaitForOwnedShape(main, "Kelvane", 10000);
+        ASSERT_NE(notice, nullptr) << what << ": the Unregister notice; " << run.Describe();
+        PressButton(notice, IDOK);
+        DWORD status = 1;
+        EXPECT_TRUE(run.Ended(15000, &status)) << what;
+        EXPECT_EQ(status, 0u) << what;
+    }
+}
+
+namespace {
+
+// Paths of exactly `length` bytes in one folder whose name puts a lead byte at byte 62, so
+// that the tray tip's 63 bytes end on it; "表" also has the trail byte 0x5C, a backslash.
+class TLongPaths {
+public:
+    explicit TLongPaths(const std::string& base)
+    {
+        folder = base + "\\";
+        folder.append(62 - folder.size(), 'd');
+        while (folder.size() < 150) folder += "表";
+        CreateDirectoryA(folder.c_str(), nullptr); // removed with the test's temporary folder
+    }
+
+    std::string Path(size_t length) const
+    {
+        std::string path = folder + "\\";
+        while (path.size() + 3 + 4 <= length) path += "ﾃ表";
+        path.append(length - 4 - path.size(), 'x');
+        return path + ".wav";
+    }
+
+    std::string folder;
+};
+
+} // namespace
+
+// Long paths keep every byte from the command line through the play list to the registry,
+// the 259-byte one plays, and the tray tip is its first 63 bytes, cut after a lead byte.
+TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteAndTheTipIsCutTo63Bytes)
+{
+    SilenceNotice("Register");
+    ASSERT_LT(folder.Path().size(), 61u);
+    TLongPaths paths(folder.Path());
+    const std::string playable = paths.Path(259);
+    ASSERT_TRUE(WriteToneFile(playable, 440, 3.0)) << playable;
+    ASSERT_EQ(static_cast<unsigned char>(playable[62]), 0x95);
+    {
+        StorePlayList({playable});
+        TKelvaneRun run("/restore");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        TPlayerSnapshot player;
+        EXPECT_TRUE(WaitForPlayerState(main, statePlaying, 10000, &player)) << "state " << player.state;
+        EXPECT_EQ(player.currentFile, playable);
+        EXPECT_EQ(player.tip, playable.substr(0, 63));
+        EndsCleanly(run, main, "playing");
+    }
+
+    ClearKelvaneSettings();
+    SilenceNotice("Register");
+    const std::vector<std::string> named = {playable, paths.Path(260), paths.Path(261), paths.Path(300)};
+    std::string arguments;
+    for (const std::string& path : named) arguments += "\"" + path + "\" ";
+    TKelvaneRun run(arguments);
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    PressButton(main, IDOK);
+    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, Under("MusicFileList").c_str(), "000003", 10000));
+    TPlayerSnapshot player;
+    ASSERT_TRUE(QueryPlayer(main, player));
+    EXPECT_EQ(player.entries, 4);
+    for (size_t i = 0; i < named.size(); ++i) {
+        char name[16];
+        wsprintfA(name, "%06d", static_cast<int>(i));
+        EXPECT_EQ(ReadKelvaneString("MusicFileList", name), named[i]) << named[i].size() << " bytes";
+    }
+    EndsCleanly(run, main, "named");
+}
+
+// Odd command lines: each gives the play list the parser makes of it, and the program stays
+// resident and answers; none of them crashes or hangs it.
+TEST_F(KelvaneReliabilityTest, OddCommandLinesNeitherCrashNorHang)
+{
+    std::string thousand;
+    for (int i = 0; i < 1000; ++i) thousand += " C:\\many\\" + std::to_string(i) + ".wav";
+    const struct {
+        std::string arguments;
+        int entries;
+    } lines[] = {
+        {"\"C:\\never closed.wav", 1},
+        {"\"\"", 1}, // an empty argument, which names the program's own folder
+        {"\"\" \"\" C:\\between.wav \"\"", 4},
+        {"a\"b c\"d.wav", 3},
+        {"C:\\cut\\\x95", 1},          // ends after a lead byte
+        {"\"C:\\\x95\x5C\" \"C:\\\x83\x5C\"", 2}, // a trail byte 0x5C before each closing quote
+        {"/ // /: /restore: /restore:\"", 0},
+        {thousand, 1000},
+    };
+    for (const auto& line : lines) {
+        const std::string what = line.arguments.substr(0, 40);
+        TKelvaneRun run("/restore " + line.arguments);
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr) << what << ": " << run.Describe();
+        TPlayerSnapshot player;
+        EXPECT_TRUE(WaitForPlayerState(main, line.entries ? stateStopped : stateEmpty, 30000, &player))
+            << what << " state " << player.state;
+        EXPECT_EQ(player.entries, line.entries) << what;
+        EndsCleanly(run, main, what);
+    }
+}
