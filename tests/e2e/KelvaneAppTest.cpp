@@ -21,8 +21,19 @@ const char versionTitle[] = "Kelvane ﾊﾞｰｼﾞｮﾝ情報";
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool Foreground(HWND window) { return GetForegroundWindow() == window; }
 
-class KelvaneAppTest : public TKelvaneProcessTest {
+class KelvaneAppTest : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        ClearKelvaneSettings();
+        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
+    }
+    void TearDown() override
+    {
+        ClearKelvaneSettings();
+        CoUninitialize();
+    }
 
     std::string Tone(const char* name, double frequency, double seconds = toneSeconds)
     {

@@ -116,13 +116,20 @@ int SwitchTranslucencyOn(HWND main)
     return -1;
 }
 
-class KelvaneReliabilityTest : public TKelvaneProcessTest {
+class KelvaneReliabilityTest : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        CoInitialize(nullptr);
+        ClearKelvaneSettings();
+        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
+    }
     void TearDown() override
     {
+        ClearKelvaneSettings();
         for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
             RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
-        TKelvaneProcessTest::TearDown();
+        CoUninitialize();
     }
 
     // A resident start whose window, once found, is closed again at the end.

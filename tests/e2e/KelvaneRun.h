@@ -3,9 +3,6 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -64,19 +61,3 @@ std::string ReadKelvaneString(const char* subkey, const char* name); // "" when 
 bool KelvaneValueExists(const char* subkey, const char* name);
 std::string StartupShortcutPath();
 bool FileExists(const std::string& path);
-
-// Whole-program tests start from no settings and no running copy, and leave none behind.
-class TKelvaneProcessTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CoInitialize(nullptr);
-        ClearKelvaneSettings();
-        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
-    }
-    void TearDown() override
-    {
-        ClearKelvaneSettings();
-        CoUninitialize();
-    }
-};
