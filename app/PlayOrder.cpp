@@ -7,8 +7,8 @@ namespace {
 
 bool AnyEntryDiffers(const THeapStringList& list, const char* current)
 {
-    for (int i = 0; i < list.Count(); ++i)
-        if (std::strcmp(list.Item(i), current) != 0) return true;
+    for (const THeapString& entry : list)
+        if (std::strcmp(entry, current) != 0) return true;
     return false;
 }
 

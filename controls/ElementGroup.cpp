@@ -306,6 +306,13 @@ bool TElementGroup::Notify(int id, NMHDR* header)
     return false;
 }
 
+bool TElementGroup::MeasureListItem(MEASUREITEMSTRUCT& item)
+{
+    for (TElement* child : children)
+        if (child->MeasureListItem(item)) return true;
+    return false;
+}
+
 bool TElementGroup::HScroll(HWND bar, int code, int position)
 {
     for (TElement* child : children)

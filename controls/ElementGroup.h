@@ -55,6 +55,7 @@ public:
     bool ContextMenu(HWND window, int x, int y) override;
     bool Notify(int id, NMHDR* header) override;
     bool HScroll(HWND bar, int code, int position) override;
+    bool MeasureListItem(MEASUREITEMSTRUCT& item) override;
     void Enable(bool enabled) override;
     void RefreshFromData() override;
     void RefreshToData() override;

@@ -49,8 +49,11 @@ THeapString TListElement::ValueName(int index)
 bool TListElement::WriteItems(TRegistryStore& list, const THeapStringList& values, int count)
 {
     bool written = true;
-    for (int i = 0; i < count && i < values.Count(); ++i)
-        written = list.WriteString(ValueName(i), values.Item(i)) == ERROR_SUCCESS && written;
+    int index = 0;
+    for (const THeapString& value : values) {
+        if (index >= count) break;
+        written = list.WriteString(ValueName(index++), value) == ERROR_SUCCESS && written;
+    }
     return written;
 }
 
@@ -61,8 +64,8 @@ void TListElement::RemoveValuesAfter(TRegistryStore& list, int count)
     // From the highest name down: a save cut short then leaves no gap, behind which older
     // entries would come back once a later save fills the gap.
     names.Sort(0);
-    for (int i = 0; i < names.Count(); ++i)
-        if (!IsItemName(names.Item(i), count)) list.DeleteValue(names.Item(i));
+    for (const THeapString& valueName : names)
+        if (!IsItemName(valueName, count)) list.DeleteValue(valueName);
 }
 
 void TListElement::Save(TRegistryStore& key)

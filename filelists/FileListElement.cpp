@@ -78,7 +78,7 @@ bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
 {
     switch (message) {
     case WM_MEASUREITEM: // passed on by the shape
-        result = MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        result = MeasureListItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         return true;
     case WM_DRAWITEM:
         result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -102,6 +102,7 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
     shape = owner;
     HWND parent = ShapeWindow();
     const int id = owner ? owner->NextControlId() : 0;
+    controlId = static_cast<UINT>(id);
     window = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
     if (!window) return;
@@ -136,8 +137,7 @@ void TFileListElement::RefreshFromData()
     display.clear();
     current = nullptr;
     if (items)
-        for (int i = 0; i < items->Count(); ++i)
-            display.push_back(std::make_unique<TComboListItem>(items->Item(i), IconFor(items->Item(i))));
+        for (const THeapString& path : *items) display.push_back(std::make_unique<TComboListItem>(path, IconFor(path)));
     MeasureGap();
     TListDC dc(window);
     for (auto& item : display) {
@@ -206,8 +206,8 @@ void TFileListElement::AddPaths(const THeapStringList& paths)
     TProgressWindow progress(ShapeWindow(), TProgressKind::AddingPaths, 2 * n);
     progress.Show();
     const size_t first = display.size();
-    for (int i = 0; i < n; ++i) {
-        const THeapString path = FullPath(paths.Item(i));
+    for (const THeapString& given : paths) {
+        const THeapString path = FullPath(given);
         if (items) items->Append(path);
         display.push_back(std::make_unique<TComboListItem>(path, IconFor(path)));
         if (progress.IsOpen()) {
@@ -259,9 +259,9 @@ void TFileListElement::ReplacePath(int index, const char* path, TIconSource* ico
     InvalidateRect(window, nullptr, TRUE);
 }
 
-bool TFileListElement::MeasureItem(MEASUREITEMSTRUCT& measure)
+bool TFileListElement::MeasureListItem(MEASUREITEMSTRUCT& measure)
 {
-    if (measure.CtlType != ODT_LISTBOX) return false;
+    if (measure.CtlType != ODT_LISTBOX || !window || measure.CtlID != controlId) return false;
     auto* item = reinterpret_cast<TComboListItem*>(measure.itemData);
     if (!item) return false;
     measure.itemWidth = static_cast<UINT>(std::max(item->itemWidth, 0));

@@ -30,7 +30,7 @@ public:
     void ReplacePath(int index, const char* path, TIconSource* icon);
 
     // The owner-drawn item messages of the list box; the shape or the list box passes them on.
-    bool MeasureItem(MEASUREITEMSTRUCT& item);
+    bool MeasureListItem(MEASUREITEMSTRUCT& item) override;
     bool DrawItem(const DRAWITEMSTRUCT& item);
 
     HWND List() const { return window; }
@@ -50,6 +50,7 @@ protected:
     HWND ShapeWindow() const;
 
     TShape* shape = nullptr;               // borrowed: set when placed
+    UINT controlId = 0;                    // the list box's id in the shape, 0 before placing
     TIconSource* fixedIcon;                // borrowed: the icon caches keep it
     std::vector<std::unique_ptr<TComboListItem>> display; // owned, in list order
     TComboListItem* current = nullptr;     // borrowed: one of `display`, or null

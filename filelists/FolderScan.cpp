@@ -98,8 +98,8 @@ int WalkTree(const char* start, TProgressWindow& window, THeapStringList& found,
     THeapStringList subfolders;
     for (;;) {
         if (!ListFolder(current, files, &subfolders)) return ScanFailed;
-        for (int i = 0; i < files.Count(); ++i)
-            if (!keep || keep(files.Item(i), context)) found.Append(files.Item(i));
+        for (const THeapString& file : files)
+            if (!keep || keep(file, context)) found.Append(file);
         ShowFolderProgress(window, position.Depth(), subfolders.Count());
         if (!position.Next(subfolders, current)) return ScanFinished;
         if (!PumpUntilRunning(window)) return ScanStopped;

@@ -4,7 +4,26 @@
 #include "HeapString.h"
 
 class THeapStringList {
+    struct Node;
+
 public:
+    // Walks the nodes in order: a whole pass without one index walk per item.
+    template <typename Text>
+    class Walker {
+    public:
+        explicit Walker(Node* at) : node(at) {}
+        Text& operator*() const { return node->text; }
+        Walker& operator++()
+        {
+            node = node->next;
+            return *this;
+        }
+        bool operator!=(const Walker& other) const { return node != other.node; }
+
+    private:
+        Node* node;
+    };
+
     THeapStringList();
     THeapStringList(const THeapStringList& other);
     THeapStringList& operator=(const THeapStringList& other);
@@ -13,6 +32,10 @@ public:
     int Count() const { return count; }
     THeapString& Item(int index);
     const THeapString& Item(int index) const;
+    Walker<THeapString> begin() { return Walker<THeapString>(first); }
+    Walker<THeapString> end() { return Walker<THeapString>(nullptr); }
+    Walker<const THeapString> begin() const { return Walker<const THeapString>(first); }
+    Walker<const THeapString> end() const { return Walker<const THeapString>(nullptr); }
 
     void Append(const char* text);
     void AppendList(const THeapStringList& other);

@@ -258,8 +258,8 @@ LONG TRegistryStore::WriteBinary(const char* name, const void* data, DWORD size)
 LONG TRegistryStore::WriteMultiString(const char* name, const THeapStringList& texts)
 {
     std::string block;
-    for (int i = 0; i < texts.Count(); ++i) {
-        block.append(texts.Item(i).Text());
+    for (const THeapString& text : texts) {
+        block.append(text.Text());
         block.push_back('\0');
     }
     block.push_back('\0');
@@ -315,7 +315,7 @@ LONG TRegistryStore::DeleteAllValues(HKEY key)
     THeapStringList names;
     EnumValueNames(key, names);
     LONG firstError = ERROR_SUCCESS;
-    for (int i = 0; i < names.Count(); ++i) firstError = KeepFirstError(firstError, RegDeleteValueA(key, names.Item(i)));
+    for (const THeapString& name : names) firstError = KeepFirstError(firstError, RegDeleteValueA(key, name));
     names.Clear();
     return firstError;
 }

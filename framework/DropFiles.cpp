@@ -144,14 +144,13 @@ int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, cons
     }
     const HWND owner = TWindow::TopLevelAncestor(target);
     out.Clear();
-    for (int i = 0; i < dropped.Count(); ++i) {
-        const THeapString& name = dropped.Item(i);
+    for (const THeapString& name : dropped) {
         if (IsFolder(name))
             ExpandFolder(name, owner, extensions, out);
         else
             out.Append(name);
     }
-    for (int i = 0; i < out.Count(); ++i) out.Item(i) = FollowShortcut(out.Item(i));
+    for (THeapString& name : out) name = FollowShortcut(name);
     return out.Count();
 }
 

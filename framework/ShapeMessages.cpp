@@ -229,6 +229,8 @@ LRESULT TShapeMessages::MeasureItem(TShape& shape, UINT message, WPARAM wParam, 
     MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (item->CtlType == ODT_BUTTON) return MeasureTransparentPushButton(Handle(shape), *item);
     if (item->CtlType == ODT_LISTBOX) {
+        // Asking the elements first spares a window look-up per line of a long list.
+        if (shape.RootGroup().MeasureListItem(*item)) return TRUE;
         HWND control = GetDlgItem(Handle(shape), static_cast<int>(item->CtlID));
         if (control) return SendMessageA(control, message, wParam, lParam);
     }

@@ -1,5 +1,6 @@
 // THeapStringList: inserting, deleting, moving, finding, sorting and splitting.
 #include "foundation/HeapStringList.h"
+#include "foundation/StringOperations.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,22 @@ TEST(HeapStringList, AppendInsertAndCopies)
     fromArray = copy;
     EXPECT_EQ(8, fromArray.Count());
     EXPECT_STREQ("changed", fromArray.Item(0).Text());
+}
+
+TEST(HeapStringList, WalkingVisitsEveryItemInOrderAndCanChangeThem)
+{
+    THeapStringList list = ListOf("a,b,c");
+    std::string seen;
+    for (const THeapString& item : static_cast<const THeapStringList&>(list)) seen += item.Text();
+    EXPECT_EQ("abc", seen);
+    for (THeapString& item : list) item = Concat(item, "!");
+    EXPECT_EQ("a!|b!|c!", Joined(list));
+    list.Delete(1);
+    seen.clear();
+    for (const THeapString& item : list) seen += item.Text();
+    EXPECT_EQ("a!c!", seen); // the links follow a deletion
+    THeapStringList empty;
+    for (const THeapString& item : empty) ADD_FAILURE() << item.Text();
 }
 
 TEST(HeapStringList, DeleteAndClear)
