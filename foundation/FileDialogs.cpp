@@ -28,7 +28,9 @@ THeapString StartFolder(const char* path)
 
 struct TDialogRun {
     OPENFILENAMEA dialog;
-    char fileName[fileNameSize];
+    // One byte more than the dialog is told: Wine's dialog fills all of a buffer that is one
+    // byte too short for the chosen name and reports success without a terminator.
+    char fileName[fileNameSize + 1];
     THeapString startFolder;
 };
 
@@ -36,6 +38,7 @@ void Prepare(TDialogRun& run, const THeapString& path, HWND owner, const char* f
              const char* title, int filterIndex, DWORD flags)
 {
     std::memset(&run.dialog, 0, sizeof run.dialog);
+    std::memset(run.fileName, 0, sizeof run.fileName);
     run.startFolder = StartFolder(path);
     lstrcpynA(run.fileName, FileNameOf(path), fileNameSize);
     // The old structure size: the dialog then looks the same on every system.
@@ -55,7 +58,8 @@ void Prepare(TDialogRun& run, const THeapString& path, HWND owner, const char* f
 bool Run(TDialogRun& run, BOOL(WINAPI* show)(LPOPENFILENAMEA), THeapString& path)
 {
     HWND focus = GetFocus();
-    bool chosen = show(&run.dialog) != FALSE;
+    // A name that fills the whole buffer did not fit: a failure, as the system reports it.
+    bool chosen = show(&run.dialog) != FALSE && std::memchr(run.fileName, 0, fileNameSize) != nullptr;
     if (focus && IsWindow(focus)) SetFocus(focus);
     if (chosen) path = run.fileName;
     return chosen;

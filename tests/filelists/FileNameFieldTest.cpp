@@ -4,14 +4,13 @@
 #include <windows.h>
 
 #include <commdlg.h>
-#include <dlgs.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "DialogAnswerer.h"
 #include "RegistryTestKey.h"
 #include "filelists/FileNameField.h"
 #include "foundation/IconCache.h"
@@ -36,47 +35,6 @@ std::string WindowText(HWND window)
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
-}
-
-// Answers the first common dialog of the test thread: types the name and presses OK, or
-// Cancel without a name. Keeps answering until the dialog is gone, so a late dialog or a
-// missed answer cannot hang the test.
-struct TDialogAnswer {
-    DWORD threadId;
-    const char* fileName;
-    std::atomic<bool> answered;
-};
-
-BOOL CALLBACK TakeDialog(HWND window, LPARAM parameter)
-{
-    char className[16];
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(parameter) = window;
-    return FALSE;
-}
-
-DWORD WINAPI AnswerDialog(void* parameter)
-{
-    TDialogAnswer& answer = *static_cast<TDialogAnswer*>(parameter);
-    for (int attempt = 0; attempt < 1200; ++attempt) {
-        Sleep(100);
-        HWND dialog = nullptr;
-        EnumThreadWindows(answer.threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog) {
-            if (answer.answered) return 0;
-            continue;
-        }
-        if (!answer.answered) Sleep(300);
-        if (answer.fileName) {
-            SetDlgItemTextA(dialog, cmb13, answer.fileName);
-            SetDlgItemTextA(dialog, edt1, answer.fileName);
-        }
-        PostMessageA(dialog, WM_COMMAND, answer.fileName ? IDOK : IDCANCEL, 0);
-        answer.answered = true;
-        Sleep(400);
-    }
-    return 0;
 }
 
 class FileNameFieldTest : public ::testing::Test {
@@ -283,13 +241,11 @@ TEST_F(FileNameFieldTest, TheReferenceButtonOpensTheDialogAndTakesTheChosenFile)
     HWND button = first.ReferenceButton();
     ASSERT_NE(nullptr, button);
     const std::string chosen = File("c.jpg");
-    TDialogAnswer answer{GetCurrentThreadId(), chosen.c_str(), false};
-    HANDLE thread = CreateThread(nullptr, 0, AnswerDialog, &answer, 0, nullptr);
+    TDialogAnswerer answer(chosen.c_str());
     SendMessageA(shape.Handle(), WM_COMMAND, MAKEWPARAM(0xFFFF, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    answer.Wait();
     Pump();
-    ASSERT_TRUE(answer.answered);
+    ASSERT_TRUE(answer.Answered());
     EXPECT_TRUE(IsWindow(shape.Handle())); // the button does not end the shape
     EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), first.Text()));
     EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), WindowText(first.EditWindow()).c_str()));
@@ -297,11 +253,9 @@ TEST_F(FileNameFieldTest, TheReferenceButtonOpensTheDialogAndTakesTheChosenFile)
     EXPECT_EQ(IconForFile(first.Text()), first.CurrentIcon());
 
     // Cancel leaves the field as it was.
-    TDialogAnswer cancel{GetCurrentThreadId(), nullptr, false};
-    thread = CreateThread(nullptr, 0, AnswerDialog, &cancel, 0, nullptr);
+    TDialogAnswerer cancel(nullptr);
     EXPECT_FALSE(first.Browse());
-    WaitForSingleObject(thread, INFINITE);
-    CloseHandle(thread);
+    cancel.Wait();
     EXPECT_EQ(0, lstrcmpiA(chosen.c_str(), first.Text()));
 }
 

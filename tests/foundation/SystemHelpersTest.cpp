@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <dlgs.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <atomic>
 #include <string>
 #include <vector>
 
+#include "DialogAnswerer.h"
 #include "foundation/FileDialogs.h"
 #include "foundation/MenuHelpers.h"
 #include "foundation/SystemChecks.h"
@@ -174,48 +173,6 @@ TEST(RectTouches, OverlapAndSharedEdgesCount)
     EXPECT_FALSE(RectTouches(rect, 10, 21, 20, 30));
 }
 
-// Answers the first common dialog that the test thread opens: types a file name and
-// presses OK, or presses Cancel when no name is given.
-struct TDialogAnswer {
-    DWORD threadId;
-    const char* fileName;
-    std::atomic<bool> answered;
-};
-
-BOOL CALLBACK TakeDialog(HWND window, LPARAM parameter)
-{
-    char className[16];
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(parameter) = window;
-    return FALSE;
-}
-
-// Keeps answering until the dialog has gone: on a busy machine the dialog may appear late
-// or miss an early answer, and a dialog left open would hang the test.
-DWORD WINAPI AnswerDialog(void* parameter)
-{
-    TDialogAnswer& answer = *static_cast<TDialogAnswer*>(parameter);
-    for (int attempt = 0; attempt < 1200; ++attempt) {
-        Sleep(100);
-        HWND dialog = nullptr;
-        EnumThreadWindows(answer.threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog) {
-            if (answer.answered) return 0;
-            continue;
-        }
-        if (!answer.answered) Sleep(300); // let the dialog finish its set-up
-        if (answer.fileName) {
-            SetDlgItemTextA(dialog, cmb13, answer.fileName);
-            SetDlgItemTextA(dialog, edt1, answer.fileName);
-        }
-        PostMessageA(dialog, WM_COMMAND, answer.fileName ? IDOK : IDCANCEL, 0);
-        answer.answered = true;
-        Sleep(400);
-    }
-    return 0;
-}
-
 class FileDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -239,14 +196,13 @@ protected:
     }
 
     // Runs `ask` while a second thread answers the dialog.
-    template <typename Ask> bool Answered(const char* fileName, Ask ask)
+    template <typename Ask> bool Answered(const char* fileName, Ask ask, std::string* offeredName = nullptr)
     {
-        TDialogAnswer answer{GetCurrentThreadId(), fileName, false};
-        HANDLE thread = CreateThread(nullptr, 0, AnswerDialog, &answer, 0, nullptr);
+        TDialogAnswerer answerer(fileName);
         bool result = ask();
-        WaitForSingleObject(thread, INFINITE);
-        CloseHandle(thread);
-        EXPECT_TRUE(answer.answered);
+        answerer.Wait();
+        EXPECT_TRUE(answerer.Answered());
+        if (offeredName) *offeredName = answerer.OfferedName();
         return result;
     }
 
@@ -282,3 +238,46 @@ TEST_F(FileDialogsTest, CancelLeavesThePathAlone)
 }
 
 } // namespace
+
+// Full paths of 259 and 260 bytes typed into the open-file dialog. The name buffer holds 260
+// bytes: a longer answer fails as a cancel would, and the path is left as it was. (Longer
+// typed names crash inside Wine's own dialog, which copies them into a MAX_PATH buffer
+// before it answers, so they cannot be tried here.)
+TEST_F(FileDialogsTest, LongPathsComeBackWholeOrNotAtAll)
+{
+    // A folder whose name holds a two-byte character ending in 0x5C.
+    std::string folder = tempFolder + "kelvane_long_\x95\x5C_";
+    folder.append(200 - folder.size(), 'f');
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    folder += "\\";
+    const THeapString start = (tempFolder + "start.txt").c_str();
+    for (size_t length : {259u, 260u}) {
+        std::string name = folder;
+        name.append(length - 4 - name.size(), 'n');
+        name += ".txt";
+        ASSERT_EQ(length, name.size());
+        const bool fits = length < MAX_PATH;
+        HANDLE file = fits ? CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)
+                           : INVALID_HANDLE_VALUE;
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+
+        THeapString path = start;
+        const bool chosen = Answered(name.c_str(), [&] {
+            return AskOpenFile(path, owner, textFilter, "txt", nullptr, "Kelvane long path test");
+        });
+        EXPECT_EQ(fits, chosen) << length;
+        EXPECT_EQ(fits ? name : std::string(start), std::string(path)) << length;
+        if (fits) DeleteFileA(name.c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+
+    // A starting path whose file name alone is too long for the field: the dialog offers
+    // its first 259 bytes, and cancelling leaves the path whole.
+    std::string longName = tempFolder + std::string(296, 'x') + ".txt";
+    THeapString path = longName.c_str();
+    std::string offered;
+    EXPECT_FALSE(Answered(nullptr, [&] { return AskOpenFile(path, owner, textFilter, "txt", nullptr, "Kelvane"); },
+                          &offered));
+    EXPECT_EQ(std::string(259, 'x'), offered);
+    EXPECT_EQ(longName, std::string(path));
+}
