@@ -27,6 +27,21 @@ RECT Desktop()
     return screen;
 }
 
+// Wine moves the pointer through the display server: for a moment after SetCursorPos,
+// GetCursorPos may still report the old place, even after it has once reported the new one.
+void MoveCursor(int x, int y)
+{
+    ASSERT_TRUE(SetCursorPos(x, y));
+    POINT cursor{};
+    int steady = 0;
+    for (int wait = 0; wait < 300 && steady < 5; ++wait) {
+        Sleep(10);
+        GetCursorPos(&cursor);
+        steady = cursor.x == x && cursor.y == y ? steady + 1 : 0;
+    }
+    ASSERT_EQ(5, steady) << "the pointer stays at " << cursor.x << "," << cursor.y;
+}
+
 bool Topmost(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 } // namespace
@@ -144,19 +159,17 @@ TEST(SystemMenuTest, AtMouseKeeps32PixelsInsideAndCentresWhatDoesNotFit)
 {
     RECT screen = Desktop();
     const RECT small{0, 0, 200, 100};
-    ASSERT_TRUE(SetCursorPos(screen.right - 5, screen.bottom - 5));
-    POINT cursor;
-    GetCursorPos(&cursor);
+    MoveCursor(screen.right - 5, screen.bottom - 5);
     RECT placed = RectAtMouse(small);
     // Near the bottom-right corner: 32 pixels inside, size kept.
     EXPECT_EQ(screen.right - 200 - 32, placed.left);
     EXPECT_EQ(screen.bottom - 100 - 32, placed.top);
     EXPECT_EQ(200, placed.right - placed.left);
-    SetCursorPos(screen.left + 3, screen.top + 3);
+    MoveCursor(screen.left + 3, screen.top + 3);
     placed = RectAtMouse(small);
     EXPECT_EQ(screen.left + 32, placed.left);
     EXPECT_EQ(screen.top + 32, placed.top);
-    SetCursorPos(screen.right / 2 + 10, screen.bottom / 2 - 20);
+    MoveCursor(screen.right / 2 + 10, screen.bottom / 2 - 20);
     placed = RectAtMouse(small);
     EXPECT_EQ(screen.right / 2 + 10 - 100, placed.left);
     EXPECT_EQ(screen.bottom / 2 - 20 - 50, placed.top);
@@ -189,7 +202,7 @@ TEST(SystemMenuTest, CentreAndAtMouseMoveTheShapeAndMarkThePositionMode)
     EXPECT_TRUE(State(menu, CentreCommand) & MF_CHECKED);
 
     RECT screen = Desktop();
-    SetCursorPos(screen.right - 1, screen.top + 1);
+    MoveCursor(screen.right - 1, screen.top + 1);
     SendMessageA(shape.Handle(), WM_SYSCOMMAND, MousePositionCommand, 0);
     GetWindowRect(shape.Handle(), &after);
     EXPECT_EQ(screen.right - (before.right - before.left) - 32, after.left);
