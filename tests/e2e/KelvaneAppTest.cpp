@@ -4,6 +4,7 @@
 
 #include <objbase.h>
 
+#include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
 #include "ProcessRunner.h"
 #include "SinkRecording.h"
@@ -21,20 +22,8 @@ const char versionTitle[] = "Kelvane ﾊﾞｰｼﾞｮﾝ情報";
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool Foreground(HWND window) { return GetForegroundWindow() == window; }
 
-class KelvaneAppTest : public ::testing::Test {
+class KelvaneAppTest : public TKelvaneProcessTest {
 protected:
-    void SetUp() override
-    {
-        CoInitialize(nullptr);
-        ClearKelvaneSettings();
-        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
-    }
-    void TearDown() override
-    {
-        ClearKelvaneSettings();
-        CoUninitialize();
-    }
-
     std::string Tone(const char* name, double frequency, double seconds = toneSeconds)
     {
         std::string path = folder.Path() + "\\" + name;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
 #include "ProcessRunner.h"
 #include "SinkRecording.h"
@@ -116,20 +117,13 @@ int SwitchTranslucencyOn(HWND main)
     return -1;
 }
 
-class KelvaneReliabilityTest : public ::testing::Test {
+class KelvaneReliabilityTest : public TKelvaneProcessTest {
 protected:
-    void SetUp() override
-    {
-        CoInitialize(nullptr);
-        ClearKelvaneSettings();
-        ASSERT_EQ(FindMainWindow(), nullptr) << "a Kelvane from an earlier test still runs";
-    }
     void TearDown() override
     {
-        ClearKelvaneSettings();
         for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
             RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
-        CoUninitialize();
+        TKelvaneProcessTest::TearDown();
     }
 
     // A resident start whose window, once found, is closed again at the end.
