@@ -285,39 +285,37 @@ void TElementGroup::Paint(TShape* shape, HDC dc)
     for (TElement* child : children) child->Paint(shape, dc);
 }
 
-bool TElementGroup::Command(int id, HWND window, int code)
+template <typename Call>
+bool TElementGroup::FirstChildHandling(Call call) const
 {
     for (TElement* child : children)
-        if (child->Command(id, window, code)) return true;
+        if (call(*child)) return true;
     return false;
+}
+
+bool TElementGroup::Command(int id, HWND window, int code)
+{
+    return FirstChildHandling([&](TElement& child) { return child.Command(id, window, code); });
 }
 
 bool TElementGroup::ContextMenu(HWND window, int x, int y)
 {
-    for (TElement* child : children)
-        if (child->ContextMenu(window, x, y)) return true;
-    return false;
+    return FirstChildHandling([&](TElement& child) { return child.ContextMenu(window, x, y); });
 }
 
 bool TElementGroup::Notify(int id, NMHDR* header)
 {
-    for (TElement* child : children)
-        if (child->Notify(id, header)) return true;
-    return false;
+    return FirstChildHandling([&](TElement& child) { return child.Notify(id, header); });
 }
 
 bool TElementGroup::MeasureListItem(MEASUREITEMSTRUCT& item)
 {
-    for (TElement* child : children)
-        if (child->MeasureListItem(item)) return true;
-    return false;
+    return FirstChildHandling([&](TElement& child) { return child.MeasureListItem(item); });
 }
 
 bool TElementGroup::HScroll(HWND bar, int code, int position)
 {
-    for (TElement* child : children)
-        if (child->HScroll(bar, code, position)) return true;
-    return false;
+    return FirstChildHandling([&](TElement& child) { return child.HScroll(bar, code, position); });
 }
 
 void TElementGroup::Enable(bool enabled)

@@ -69,6 +69,8 @@ private:
     SIZE TotalSize() const;
     void LayOut(SIZE total);
     void PassKey(TRegistryStore& key, bool save);
+    // Offers a message to the children in order until one handles it.
+    template <typename Call> bool FirstChildHandling(Call call) const;
 
     int horizontalSpacing;
     int verticalSpacing;
