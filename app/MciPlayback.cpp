@@ -15,7 +15,7 @@ TMciSender sendCommand = &mciSendCommandA;
 
 // MCI unloads a driver when its last device closes, but a driver's play thread may still be
 // returning from the notice it just posted: the next track's close would pull the code out
-// from under it. The drivers stay loaded until the process ends.
+// from under it. A driver that has once been loaded stays loaded until the process ends.
 const char* const mciDrivers[] = {"mciwave.dll", "mciseq.dll", "mcicda.dll", "mciavi32.dll", "mciqtz32.dll"};
 HMODULE pinnedDrivers[sizeof mciDrivers / sizeof mciDrivers[0]];
 
@@ -27,18 +27,26 @@ void ReleaseMciDrivers()
     }
 }
 
-void PinMciDrivers()
+// Called while a device is open, so its driver is among the loaded modules.
+void PinLoadedMciDrivers()
 {
-    static bool pinned = false;
-    if (pinned) return;
-    pinned = true;
-    for (size_t i = 0; i < sizeof mciDrivers / sizeof mciDrivers[0]; ++i) pinnedDrivers[i] = LoadLibraryA(mciDrivers[i]);
-    AtProcessTeardown(&ReleaseMciDrivers);
+    static bool registered = false;
+    for (size_t i = 0; i < sizeof mciDrivers / sizeof mciDrivers[0]; ++i)
+        if (!pinnedDrivers[i] && GetModuleHandleA(mciDrivers[i])) pinnedDrivers[i] = LoadLibraryA(mciDrivers[i]);
+    if (!registered) AtProcessTeardown(&ReleaseMciDrivers);
+    registered = true;
 }
 
 MCIERROR Send(MCIDEVICEID device, UINT message, DWORD flags, void* parameters)
 {
     return sendCommand(device, message, flags, reinterpret_cast<DWORD_PTR>(parameters));
+}
+
+MCIERROR OpenDevice(DWORD flags, MCI_OPEN_PARMSA& open)
+{
+    const MCIERROR error = Send(0, MCI_OPEN, flags, &open);
+    if (!error) PinLoadedMciDrivers();
+    return error;
 }
 
 DWORD_PTR CallbackOf(HWND window) { return reinterpret_cast<DWORD_PTR>(window); }
@@ -55,7 +63,7 @@ MCIDEVICEID OpenMediaFile(HWND window, const char* name, bool report)
 {
     MCI_OPEN_PARMSA open{};
     open.lpstrElementName = name;
-    MCIERROR error = Send(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, &open);
+    MCIERROR error = OpenDevice(MCI_OPEN_ELEMENT | MCI_WAIT, open);
     if (error) {
         ReportMciError(window, error, report);
         return 0;
@@ -85,7 +93,7 @@ MCIDEVICEID OpenCdTrack(HWND window, const char* name, bool report)
     }
     MCI_OPEN_PARMSA open{};
     open.lpstrDeviceType = reinterpret_cast<LPCSTR>(static_cast<ULONG_PTR>(MCI_DEVTYPE_CD_AUDIO));
-    MCIERROR error = Send(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_WAIT, &open);
+    MCIERROR error = OpenDevice(MCI_OPEN_TYPE | MCI_OPEN_TYPE_ID | MCI_WAIT, open);
     if (error) {
         ReportMciError(window, error, report);
         return 0;
@@ -131,7 +139,6 @@ int CdTrackNumber(const char* name)
 
 MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report)
 {
-    PinMciDrivers();
     const THeapString bare = Unquoted(name);
     return IsCdTrackName(bare) ? OpenCdTrack(window, bare, report) : OpenMediaFile(window, bare, report);
 }
