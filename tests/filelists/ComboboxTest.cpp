@@ -9,6 +9,7 @@
 #include <string>
 
 #include "RegistryTestKey.h"
+#include "UnixCommand.h"
 #include "filelists/ComboCompletion.h"
 #include "filelists/ComboboxElement.h"
 #include "foundation/RegistrySection.h"
@@ -53,23 +54,9 @@ void AwaitKeys(const std::function<bool()>& done)
     Pump(300);
 }
 
-const char xdotoolPath[] = "Z:\\usr\\bin\\xdotool";
-
 // Real key strokes through the X display: xdotool is a Unix program, started through Wine's
 // bridge to them; it runs on by itself, so callers wait for what the keys do.
-bool PressKeys(const char* keysyms)
-{
-    char command[512];
-    std::snprintf(command, sizeof command, "start.exe /unix /usr/bin/xdotool key --delay 40 %s", keysyms);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
-}
+bool PressKeys(const char* keysyms) { return StartUnix(std::string("/usr/bin/xdotool key --delay 40 ") + keysyms); }
 
 std::pair<DWORD, DWORD> Selection(HWND edit)
 {
@@ -104,7 +91,7 @@ protected:
 // already gives "c:\Windows\", and ":" replaces the selected rest.
 TEST_F(ComboboxTest, RealKeysCompleteFromTheHistoryUntilBackspace)
 {
-    if (GetFileAttributesA(xdotoolPath) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no xdotool";
+    if (!HaveUnixProgram("Z:\\usr\\bin\\xdotool")) GTEST_SKIP() << "no xdotool";
     Show({entryA, entryB});
     HWND edit = combo.EditWindow();
     SetFocus(edit);

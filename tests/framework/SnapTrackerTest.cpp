@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "RegistryTestKey.h"
+#include "UnixCommand.h"
 #include "framework/Placement.h"
 #include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
@@ -218,17 +220,8 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
 
 namespace {
 
-const char xdotoolUnixPath[] = "/usr/bin/xdotool";
-
 // xdotool is a program of the X display, started through Wine's bridge to Unix programs.
-bool RunXdotool(const char* arguments, PROCESS_INFORMATION& process)
-{
-    char command[1024];
-    std::snprintf(command, sizeof command, "start.exe /unix %s %s", xdotoolUnixPath, arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    return CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) != 0;
-}
+bool RunXdotool(const char* arguments) { return StartUnix(std::string("/usr/bin/xdotool ") + arguments); }
 
 } // namespace
 
@@ -236,7 +229,7 @@ bool RunXdotool(const char* arguments, PROCESS_INFORMATION& process)
 // edge and the shape stores where it went.
 TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
 {
-    if (GetFileAttributesA("Z:\\usr\\bin\\xdotool") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no xdotool";
+    if (!HaveUnixProgram("Z:\\usr\\bin\\xdotool")) GTEST_SKIP() << "no xdotool";
     TRegistryTestKey key;
     TRegistryStore store = key.Store("Places");
     TFixedElement element(200, 100);
@@ -261,10 +254,7 @@ TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
                   "mousemove %ld %ld sleep 0.2 mousemove %ld %ld sleep 0.3 mouseup 1",
                   client.x, client.y, client.x - 40, client.y + 8, client.x - travel / 2, client.y + 14,
                   client.x - travel, client.y + 20);
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(RunXdotool(arguments, process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ASSERT_TRUE(RunXdotool(arguments));
 
     DWORD type = REG_NONE;
     std::string bytes;
