@@ -4,12 +4,12 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "DropBuilder.h"
 #include "RegistryTestKey.h"
+#include "ShowcaseHold.h"
 #include "filelists/FileFilter.h"
 #include "filelists/FileListbox.h"
 #include "filelists/TempTree.h"
@@ -250,13 +250,7 @@ TEST_F(FileListboxTest, DISABLED_ScreenshotWithEntries)
          song.c_str());
     ASSERT_EQ(5, Lines());
 
-    const char* hold = std::getenv("KELVANE_SHOWCASE_MS");
-    const DWORD start = GetTickCount();
-    const DWORD span = hold ? static_cast<DWORD>(std::atoi(hold)) : 0;
-    do {
-        PumpPending();
-        Sleep(10);
-    } while (GetTickCount() - start < span);
+    HoldForShowcase();
 }
 
 TEST(FileListPersistenceTest, SaveAndLoadRoundTrip)

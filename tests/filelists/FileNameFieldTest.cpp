@@ -6,12 +6,12 @@
 #include <commdlg.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "DialogAnswerer.h"
 #include "RegistryTestKey.h"
+#include "ShowcaseHold.h"
 #include "filelists/FileNameField.h"
 #include "foundation/IconCache.h"
 #include "foundation/RegistrySection.h"
@@ -284,13 +284,7 @@ TEST_F(FileNameFieldTest, DISABLED_ScreenshotWithTheListOpen)
     ASSERT_TRUE(first.IsListOpen());
     ASSERT_EQ(4, SendMessageA(first.ListWindow(), LB_GETCOUNT, 0, 0));
 
-    const char* hold = std::getenv("KELVANE_SHOWCASE_MS");
-    const DWORD start = GetTickCount();
-    const DWORD span = hold ? static_cast<DWORD>(std::atoi(hold)) : 0;
-    do {
-        PumpPending();
-        Sleep(10);
-    } while (GetTickCount() - start < span);
+    HoldForShowcase();
 }
 
 } // namespace
