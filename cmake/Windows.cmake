@@ -23,26 +23,7 @@ function(vantry_library name folder)
     target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# The common dialogs are imported on first use: loading comdlg32 at start also loads the
-# print spooler and its libraries (some 25 ms and 3 MB under Wine), for dialogs that a tray
-# player seldom opens.
-set(comdlg32_stdcall "")
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(comdlg32_stdcall "@4")
-endif()
-set(comdlg32_def ${CMAKE_BINARY_DIR}/comdlg32-delayed.def)
-set(comdlg32_delayed_lib ${CMAKE_BINARY_DIR}/libcomdlg32-delayed.a)
-file(CONFIGURE OUTPUT ${comdlg32_def} CONTENT
-     "LIBRARY comdlg32.dll\nEXPORTS\nGetOpenFileNameA${comdlg32_stdcall}\nGetSaveFileNameA${comdlg32_stdcall}\n")
-add_custom_command(OUTPUT ${comdlg32_delayed_lib}
-    COMMAND ${CMAKE_DLLTOOL} --kill-at --input-def ${comdlg32_def} --output-delaylib ${comdlg32_delayed_lib}
-    DEPENDS ${comdlg32_def})
-add_custom_target(comdlg32_delayed_import DEPENDS ${comdlg32_delayed_lib})
-add_library(comdlg32_delayed INTERFACE)
-target_link_libraries(comdlg32_delayed INTERFACE ${comdlg32_delayed_lib} delayimp)
-add_dependencies(comdlg32_delayed comdlg32_delayed_import)
-
-set(VANTRY_SYSTEM_LIBRARIES ole32 oleaut32 uuid shell32 comctl32 comdlg32_delayed winmm gdi32 user32 advapi32 kernel32 version)
+set(VANTRY_SYSTEM_LIBRARIES ole32 oleaut32 uuid shell32 comctl32 winmm gdi32 user32 advapi32 kernel32 version)
 vantry_library(vantry_foundation foundation ${VANTRY_SYSTEM_LIBRARIES})
 foreach(layer framework controls filelists)
     vantry_library(vantry_${layer} ${layer} vantry_foundation)

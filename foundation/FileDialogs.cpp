@@ -2,6 +2,7 @@
 #include "foundation/FileDialogs.h"
 
 #include "foundation/PathOperations.h"
+#include "foundation/ProcessEntry.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
 
@@ -24,6 +25,30 @@ THeapString StartFolder(const char* path)
     bool isDriveRoot = length == 3 && folder.Byte(1) == ':';
     if (length > 0 && !isDriveRoot && LastChar(folder) == "\\") folder = Left(folder, length - 1);
     return folder;
+}
+
+using DialogProc = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// comdlg32 is loaded when a dialog is first asked for: loading it at start also loads the
+// print spooler and its libraries, for dialogs a tray player seldom opens. (The toolchain's
+// delay-import libraries leave the 32-bit import slots empty, so this is done by hand.)
+HMODULE dialogLibrary = nullptr;
+
+void ReleaseDialogLibrary()
+{
+    FreeLibrary(dialogLibrary);
+    dialogLibrary = nullptr;
+}
+
+DialogProc DialogEntry(const char* name)
+{
+    if (!dialogLibrary) {
+        dialogLibrary = LoadLibraryA("comdlg32.dll");
+        if (!dialogLibrary) return nullptr;
+        AtProcessTeardown(&ReleaseDialogLibrary);
+    }
+    // Through a plain function pointer type, which may be cast to any other.
+    return reinterpret_cast<DialogProc>(reinterpret_cast<void (*)()>(GetProcAddress(dialogLibrary, name)));
 }
 
 struct TDialogRun {
@@ -55,8 +80,10 @@ void Prepare(TDialogRun& run, const THeapString& path, HWND owner, const char* f
 }
 
 // Runs the dialog and gives the focus back to the window that had it before.
-bool Run(TDialogRun& run, BOOL(WINAPI* show)(LPOPENFILENAMEA), THeapString& path)
+bool Run(TDialogRun& run, const char* dialogName, THeapString& path)
 {
+    DialogProc show = DialogEntry(dialogName);
+    if (!show) return false;
     HWND focus = GetFocus();
     // A name that fills the whole buffer did not fit: a failure, as the system reports it.
     bool chosen = show(&run.dialog) != FALSE && std::memchr(run.fileName, 0, fileNameSize) != nullptr;
@@ -75,7 +102,7 @@ bool AskOpenFile(THeapString& path, HWND owner, const char* filter, const char* 
     else if (*readOnly) flags |= OFN_READONLY;
     TDialogRun run;
     Prepare(run, path, owner, filter, defaultExtension, title, filterIndex, flags);
-    if (!Run(run, GetOpenFileNameA, path)) return false;
+    if (!Run(run, "GetOpenFileNameA", path)) return false;
     if (readOnly) *readOnly = (run.dialog.Flags & OFN_READONLY) != 0;
     return true;
 }
@@ -86,5 +113,5 @@ bool AskSaveFile(THeapString& path, HWND owner, const char* filter, const char* 
     TDialogRun run;
     Prepare(run, path, owner, filter, defaultExtension, title, filterIndex,
             OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
-    return Run(run, GetSaveFileNameA, path);
+    return Run(run, "GetSaveFileNameA", path);
 }
