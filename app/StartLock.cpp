@@ -20,14 +20,15 @@ TStartLock::~TStartLock()
 bool TStartLock::Acquire(bool (*handOver)(), DWORD timeoutMs)
 {
     if (!mutex) return !handOver(); // without the lock, the plain window check
-    for (DWORD waited = 0; waited <= timeoutMs; waited += pollMs) {
+    // Timed by the clock: on a busy machine a poll takes longer than its timeout.
+    const DWORD start = GetTickCount();
+    for (;;) {
         const DWORD result = WaitForSingleObject(mutex, pollMs);
         if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) {
             owned = true;
             // The holder may have shown its window just before it let go.
             return !handOver();
         }
-        if (handOver()) return false;
+        if (handOver() || GetTickCount() - start > timeoutMs) return false;
     }
-    return false;
 }

@@ -120,10 +120,39 @@ bool TKelvaneRun::Ended(DWORD timeoutMs, DWORD* status)
     return true;
 }
 
+namespace {
+
+struct TWindowCount {
+    DWORD processId;
+    int windows;
+    int visible;
+};
+
+BOOL CALLBACK CountProcessWindow(HWND window, LPARAM lParam)
+{
+    TWindowCount& count = *reinterpret_cast<TWindowCount*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != count.processId) return TRUE;
+    ++count.windows;
+    if (IsWindowVisible(window)) ++count.visible;
+    return TRUE;
+}
+
+} // namespace
+
 std::string TKelvaneRun::Describe()
 {
     DWORD status = 0;
-    if (!Ended(0, &status)) return "kelvane.exe is running";
+    if (!Ended(0, &status)) {
+        if (!process) return "kelvane.exe did not start";
+        TWindowCount count{GetProcessId(process), 0, 0};
+        EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&count));
+        char text[128];
+        wsprintfA(text, "kelvane.exe %lu is running with %d top-level windows, %d visible", count.processId,
+                  count.windows, count.visible);
+        return text;
+    }
     char text[64];
     wsprintfA(text, "kelvane.exe ended with status 0x%lX", status);
     return text;
