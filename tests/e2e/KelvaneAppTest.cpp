@@ -2,6 +2,8 @@
 // the null sink, the start-up shortcut and the version window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <objbase.h>
 
 #include "KelvaneProcessTest.h"
@@ -210,7 +212,11 @@ TEST_F(KelvaneAppTest, OneEntryRepeats)
     ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
     Sleep(4000);
     const std::string windows = ToneWindows(recording.Stop(), splitHz);
-    EXPECT_GE(SoundBursts(windows, toneWindows / 2), 3) << windows;
+    // Only the high tone plays, so a low window is the fade at a tone's edge: a boundary as
+    // much as silence is, for the gap between two plays can be shorter than one window.
+    std::string plays = windows;
+    std::replace(plays.begin(), plays.end(), 'L', '.');
+    EXPECT_GE(SoundBursts(plays, toneWindows / 2), 3) << windows;
     for (const TToneRun& run : ToneRuns(windows)) EXPECT_EQ(run.tone, 'H') << windows;
 }
 
