@@ -298,7 +298,11 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         PressButton(main, IDCANCEL);
         ASSERT_TRUE(run.Ended(15000));
     }
-    OffsetRect(&record.placement.rcNormalPosition, 37, 23);
+    // Moved towards the screen's middle: a stored place that leaves the screen is pulled back
+    // onto it, and where the window first opens follows the pointer left by earlier tests.
+    const int dx = (opened.left + opened.right) / 2 > GetSystemMetrics(SM_CXSCREEN) / 2 ? -37 : 37;
+    const int dy = (opened.top + opened.bottom) / 2 > GetSystemMetrics(SM_CYSCREEN) / 2 ? -23 : 23;
+    OffsetRect(&record.placement.rcNormalPosition, dx, dy);
     const std::string placement(reinterpret_cast<const char*>(&record), sizeof record);
     {
         // The same values undamaged are taken, so the damaged ones below would show if read.
@@ -311,8 +315,8 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         ASSERT_TRUE(WaitUntil(Visible, main, 10000));
         RECT frame{};
         GetWindowRect(main, &frame);
-        EXPECT_EQ(frame.left, opened.left + 37);
-        EXPECT_EQ(frame.top, opened.top + 23);
+        EXPECT_EQ(frame.left, opened.left + dx);
+        EXPECT_EQ(frame.top, opened.top + dy);
         EXPECT_NE(ChildTexts(main).find("キャンセル"), std::string::npos) << "full-width katakana";
         EXPECT_EQ(SwitchTranslucencyOn(main), 64);
         PressButton(main, IDCANCEL);
