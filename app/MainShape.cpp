@@ -15,6 +15,8 @@
 #include "foundation/LocalClock.h"
 #include "foundation/PathOperations.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ShellFolders.h"
+#include "foundation/StringOperations.h"
 #include "framework/ShapeHooks.h"
 #include "framework/SystemMenu.h"
 
@@ -51,6 +53,7 @@ TMainShape::TMainShape()
     : TShape(nullptr, ProductName), okButton(IDOK, "OK", "OK_ICON"), cancelButton(IDCANCEL, "ｷｬﾝｾﾙ", "CANCEL_ICON"),
       helpButton(CommandHelp, "ヘルプ(&HELP&)", nullptr), tray(ProductName)
 {
+    helpPattern = Concat(CurrentDirectory(), "*.hlp");
     BuildElements();
     menus = std::make_unique<TTrayMenus>();
     LoadSettings();
@@ -80,7 +83,6 @@ void TMainShape::BuildElements()
     fileList = std::make_unique<TFileListbox>(DockLeft, listWidth, listHeight, &playList, &currentFile, playableFilter,
                                               static_cast<int>(sizeof playableFilter), "bmp");
     fileList->name = "MusicFileList";
-    helpButton.icon = IconForFile("*.hlp")->Get(0);
     buttons = std::make_unique<TButtonRowElement>(DockBottom, &okButton, &cancelButton, &helpButton, nullptr);
     buttons->alignment = AlignRightCentred;
     buttons->SetDefaultIndex(0);
@@ -114,6 +116,7 @@ void TMainShape::OnSetupDone()
     }
     if (FindSwitch(RestoreSwitch) < 0) {
         shortcutPending = 1;
+        GiveHelpButtonItsIcon();
         return;
     }
     shortcutPending = 0;
@@ -126,8 +129,21 @@ void TMainShape::OnSetupDone()
     PlayNext(false);
 }
 
+// The first file-type icon costs some 80 ms under Wine (the shell builds its system image
+// lists), so an automatic start fetches it when the window is first shown, not before the
+// music starts. The pattern is looked up in the folder the program started in, as it was
+// before playback moved the current folder.
+void TMainShape::GiveHelpButtonItsIcon()
+{
+    if (helpButton.icon) return;
+    helpButton.icon = IconForFile(helpPattern)->Get(0);
+    if (helpButton.control.hwnd && helpButton.icon)
+        SendMessageA(helpButton.control.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(helpButton.icon));
+}
+
 void TMainShape::ShowSettings()
 {
+    GiveHelpButtonItsIcon();
     HMENU systemMenu = GetSystemMenu(hwnd, FALSE);
     if (IsCheckedCommand(systemMenu, CentreCommand))
         CentreShape(this);

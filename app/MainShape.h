@@ -58,6 +58,7 @@ private:
     void BuildElements();
     void LoadSettings();
     void SaveSettings();
+    void GiveHelpButtonItsIcon();
     void ShowSettings();
     void AcceptSettings();
     void CancelSettings();
@@ -77,7 +78,8 @@ private:
     unsigned char shortcutPending = 0;
     TButtonDescriptor okButton;
     TButtonDescriptor cancelButton;
-    TButtonDescriptor helpButton;
+    TButtonDescriptor helpButton;   // its icon is fetched when the window is first shown
+    THeapString helpPattern;        // "*.hlp" in the folder the program started in
     std::unique_ptr<TSystemIconElement> iconElement;
     std::unique_ptr<TFileListbox> fileList;
     std::unique_ptr<TButtonRowElement> buttons;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include <objbase.h>
 
@@ -23,6 +24,28 @@ const char versionTitle[] = "Kelvane ﾊﾞｰｼﾞｮﾝ情報";
 
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool Foreground(HWND window) { return GetForegroundWindow() == window; }
+
+// The left part of a shape's button as it is on the screen, where the button draws its icon.
+std::vector<unsigned char> ButtonIconPixels(HWND shape, int id)
+{
+    RECT button{};
+    if (!GetWindowRect(GetDlgItem(shape, id), &button)) return {};
+    const int width = 24, height = button.bottom - button.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, button.left, button.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
 
 class KelvaneAppTest : public TKelvaneProcessTest {
 protected:
@@ -161,6 +184,34 @@ TEST_F(KelvaneAppTest, SecondCopyEndsAndBringsUpTheRunningCopysSettings)
     EXPECT_TRUE(IsWindowEnabled(main));
     EXPECT_TRUE(WaitUntil(Foreground, main, 5000));
     EXPECT_EQ(FindMainWindow(), main);
+}
+
+// An automatic start fetches the help button's icon only when its window is first shown,
+// after playback has moved the current folder: the icon must be the one a manual start shows.
+TEST_F(KelvaneAppTest, HelpButtonShowsTheSameIconAfterAnAutomaticStartAsAfterAManualOne)
+{
+    std::vector<unsigned char> manual;
+    {
+        TKelvaneRun run("");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        Sleep(500);
+        manual = ButtonIconPixels(main, 9);
+        PressButton(main, IDCANCEL);
+        ASSERT_TRUE(run.Ended(15000));
+    }
+    StorePlayList({Tone("long.wav", lowHz, 10.0)});
+    TKelvaneRun first("/restore");
+    HWND main = first.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+    TKelvaneRun second("");
+    ASSERT_TRUE(second.Ended(15000));
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    Sleep(500);
+    ASSERT_FALSE(manual.empty());
+    EXPECT_TRUE(ButtonIconPixels(main, 9) == manual);
 }
 
 TEST_F(KelvaneAppTest, TwoTonesAlternateAndTrayClicksStopAndStartAgain)
