@@ -6,6 +6,7 @@
 #include "controls/ProgressBarElement.h"
 #include "framework/ShapeLoops.h"
 #include "framework/Shape.h"
+#include "ScreenPixels.h"
 
 namespace {
 
@@ -14,18 +15,8 @@ std::vector<COLORREF> Capture(HWND window)
 {
     RECT client;
     GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
     HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<COLORREF> pixels = CapturePixels(dc, 0, 0, client.right, client.bottom);
     ReleaseDC(window, dc);
     return pixels;
 }

@@ -10,6 +10,7 @@
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
 #include "ProcessRunner.h"
+#include "ScreenPixels.h"
 #include "SinkRecording.h"
 #include "UnixCommand.h"
 #include "foundation/ShellLink.h"
@@ -26,23 +27,12 @@ bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool Foreground(HWND window) { return GetForegroundWindow() == window; }
 
 // The left part of a shape's button as it is on the screen, where the button draws its icon.
-std::vector<unsigned char> ButtonIconPixels(HWND shape, int id)
+std::vector<COLORREF> ButtonIconPixels(HWND shape, int id)
 {
     RECT button{};
     if (!GetWindowRect(GetDlgItem(shape, id), &button)) return {};
-    const int width = 24, height = button.bottom - button.top;
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, button.left, button.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<unsigned char> pixels(static_cast<size_t>(width) * height * 4);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<COLORREF> pixels = CapturePixels(screen, button.left, button.top, 24, button.bottom - button.top);
     ReleaseDC(nullptr, screen);
     return pixels;
 }
@@ -190,7 +180,7 @@ TEST_F(KelvaneAppTest, SecondCopyEndsAndBringsUpTheRunningCopysSettings)
 // after playback has moved the current folder: the icon must be the one a manual start shows.
 TEST_F(KelvaneAppTest, HelpButtonShowsTheSameIconAfterAnAutomaticStartAsAfterAManualOne)
 {
-    std::vector<unsigned char> manual;
+    std::vector<COLORREF> manual;
     {
         TKelvaneRun run("");
         HWND main = run.MainWindow();
