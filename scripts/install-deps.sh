@@ -22,8 +22,16 @@ if [ ${#missing[@]} -gt 0 ]; then
         as_root dpkg --add-architecture i386
     fi
     export DEBIAN_FRONTEND=noninteractive
-    as_root apt-get update -qq >/dev/null
-    as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # A mirror in the middle of a sync fails one index (seen with bookworm-security's i386
+    # one): install from what did arrive rather than stop here.
+    as_root apt-get update -qq >/dev/null 2>&1 || echo "apt-get update reported errors; installing from the indexes it got"
+    if ! as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+        # Without 32-bit Wine the scripts build the 32-bit program and run the 64-bit one.
+        rest=()
+        for p in "${missing[@]}"; do [[ $p == *:i386 ]] || rest+=("$p"); done
+        echo "Could not install every package; trying without the 32-bit ones"
+        as_root apt-get install -y -qq --no-install-recommends "${rest[@]}" >/dev/null
+    fi
 fi
 
 # Wine takes its ANSI code page from the locale; without ja_JP.UTF-8 it silently uses 1252.
