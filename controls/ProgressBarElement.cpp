@@ -47,9 +47,9 @@ void TProgressBarElement::Enable(bool enabled)
 
 void TProgressBarElement::RefreshFromData() { Update(true); }
 
-void TProgressBarElement::Update(bool full)
+bool TProgressBarElement::Update(bool full)
 {
-    if (!window) return;
+    if (!window) return false;
     // A slice narrower than a pixel paints nothing, so it needs no DC: adding ten thousand
     // files updates the bar twenty thousand times, and each DC costs Wine a round trip.
     if (!full) {
@@ -58,12 +58,13 @@ void TProgressBarElement::Update(bool full)
         SliceColumns(inner, from, to);
         if (to <= from) {
             drawn = current;
-            return;
+            return false;
         }
     }
     HDC dc = GetDC(window);
     Draw(dc, full);
     ReleaseDC(window, dc);
+    return true;
 }
 
 void TProgressBarElement::SliceColumns(RECT& inner, int& from, int& to) const

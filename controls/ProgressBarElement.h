@@ -15,8 +15,9 @@ public:
     void RefreshFromData() override; // repaints the whole bar
 
     // Paints on the window's DC: with `full` the frame and the bar from empty, else only the
-    // slice between the drawn value and the current one.
-    void Update(bool full);
+    // slice between the drawn value and the current one. True when it painted: a slice
+    // narrower than a pixel paints nothing.
+    bool Update(bool full);
     // The window procedure of the bar's window once it is bound.
     virtual LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

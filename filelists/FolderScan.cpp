@@ -9,6 +9,7 @@
 #include "foundation/DisplayText.h"
 #include "foundation/StringOperations.h"
 #include "framework/DropFiles.h"
+#include "framework/PumpPacer.h"
 #include "framework/ShapeLoops.h"
 
 namespace {
@@ -73,21 +74,25 @@ struct TScanPosition {
     }
 };
 
-// Handles what is waiting; while paused keeps at it until Resume or Stop. False once the window is gone.
-bool PumpUntilRunning(const TProgressWindow& window)
+// Lets the queue have its turn when due; while paused keeps at it until Resume or Stop. False
+// once the window is gone. Only a pump can pause or close the window.
+bool PumpUntilRunning(const TProgressWindow& window, TPumpPacer& pacer, bool drew)
 {
+    if (!pacer.Step(drew)) return true;
     for (;;) {
-        PumpPending();
         if (!window.IsOpen()) return false;
         if (!window.IsPaused()) return true;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        PumpPending();
     }
 }
 
-void ShowFolderProgress(TProgressWindow& window, int depth, int subfolderCount)
+// True when the bar moved on screen.
+bool ShowFolderProgress(TProgressWindow& window, int depth, int subfolderCount)
 {
-    if (depth == 0) window.SetRange(subfolderCount + 1);
-    if (depth <= 1) window.Advance();
+    bool drew = depth == 0 && window.SetRange(subfolderCount + 1);
+    if (depth <= 1) drew = window.Advance() || drew;
+    return drew;
 }
 
 int WalkTree(const char* start, TProgressWindow& window, THeapStringList& found, TScanFilter keep, void* context)
@@ -96,13 +101,14 @@ int WalkTree(const char* start, TProgressWindow& window, THeapStringList& found,
     THeapString current(start);
     THeapStringList files;
     THeapStringList subfolders;
+    TPumpPacer pacer;
     for (;;) {
         if (!ListFolder(current, files, &subfolders)) return ScanFailed;
         for (const THeapString& file : files)
             if (!keep || keep(file, context)) found.Append(file);
-        ShowFolderProgress(window, position.Depth(), subfolders.Count());
+        const bool drew = ShowFolderProgress(window, position.Depth(), subfolders.Count());
         if (!position.Next(subfolders, current)) return ScanFinished;
-        if (!PumpUntilRunning(window)) return ScanStopped;
+        if (!PumpUntilRunning(window, pacer, drew)) return ScanStopped;
     }
 }
 

@@ -146,22 +146,22 @@ bool TProgressWindow::IsPaused() const
     return resume && IsWindowEnabled(resume);
 }
 
-void TProgressWindow::SetRange(int range)
+bool TProgressWindow::SetRange(int range)
 {
     parts->bar.range = range > 0 ? range : 1;
-    if (parts->bar.Window()) parts->bar.Update(true);
+    return parts->bar.Window() && parts->bar.Update(true);
 }
 
 int TProgressWindow::Range() const { return parts->bar.range; }
 
 int TProgressWindow::Position() const { return parts->bar.current; }
 
-void TProgressWindow::Advance(int steps) { SetPosition(parts->bar.current + steps); }
+bool TProgressWindow::Advance(int steps) { return SetPosition(parts->bar.current + steps); }
 
-void TProgressWindow::SetPosition(int position)
+bool TProgressWindow::SetPosition(int position)
 {
     parts->bar.current = position;
-    if (parts->bar.Window()) parts->bar.Update(false);
+    return parts->bar.Window() && parts->bar.Update(false);
 }
 
 HWND TProgressWindow::Handle() const { return parts->shape.Handle(); }

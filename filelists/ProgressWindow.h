@@ -27,12 +27,13 @@ public:
     // Resume is enabled: the user paused the operation.
     bool IsPaused() const;
 
-    void SetRange(int range);
+    // Each of these answers whether it painted, that is moved what the bar shows.
+    bool SetRange(int range);
     int Range() const;
     int Position() const;
     // Moves the bar by `steps` and paints the new slice when the window is there.
-    void Advance(int steps = 1);
-    void SetPosition(int position);
+    bool Advance(int steps = 1);
+    bool SetPosition(int position);
 
     HWND Handle() const;
     TShape& Shape();
