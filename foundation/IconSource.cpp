@@ -90,8 +90,9 @@ HICON TFileTypeIconSource::Get(int width, int height)
     // The shell has two sizes; anything else is scaled from the nearer one.
     bool small = width > 0 && width <= 16 && height > 0 && height <= 16;
     SHFILEINFOA info = {};
-    UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
-    if (!SHGetFileInfoA(path, 0, &info, sizeof info, flags) || !info.hIcon) return nullptr;
+    UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON) | (byTypeOnly ? SHGFI_USEFILEATTRIBUTES : 0);
+    const DWORD attributes = byTypeOnly ? FILE_ATTRIBUTE_NORMAL : 0;
+    if (!SHGetFileInfoA(path, attributes, &info, sizeof info, flags) || !info.hIcon) return nullptr;
     if (width == 0 || height == 0) return info.hIcon;
     HANDLE sized = CopyImage(info.hIcon, IMAGE_ICON, width, height, LR_COPYDELETEORG);
     if (!sized) return info.hIcon;

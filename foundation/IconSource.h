@@ -80,16 +80,18 @@ private:
     THeapString path;
 };
 
-// The icon the shell shows for a file, folder or drive.
+// The icon the shell shows for a file, folder or drive; with `byTypeOnly`, the icon of the
+// type that the name's extension names, without touching the file system.
 class TFileTypeIconSource : public TIconSource {
 public:
-    explicit TFileTypeIconSource(const char* path) : path(path) {}
+    explicit TFileTypeIconSource(const char* path, bool byTypeOnly = false) : path(path), byTypeOnly(byTypeOnly) {}
     using TIconSource::Get;
     HICON Get(int width, int height) override;
     const THeapString& Path() const { return path; }
 
 private:
     THeapString path;
+    bool byTypeOnly;
 };
 
 // Width and height of a size kind (0 x 0 for the default size).
