@@ -8,8 +8,8 @@
 #include "filelists/ProgressWindow.h"
 #include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
+#include "framework/PumpPacer.h"
 #include "framework/Shape.h"
-#include "framework/ShapeLoops.h"
 #include "framework/Window.h"
 
 namespace {
@@ -71,8 +71,34 @@ LRESULT CALLBACK TFileListElement::PreWndProc(HWND window, UINT message, WPARAM 
     TFileListElement* self = BoundElement(window);
     LRESULT result = 0;
     if (self && self->ListMessage(message, wParam, lParam, result)) return result;
-    return CallWindowProcA(systemProc, window, message, wParam, lParam);
+    result = CallWindowProcA(systemProc, window, message, wParam, lParam);
+    // Looked up again: the system's handling may have notified the shape, which may have let go.
+    if (MayMoveSelection(message))
+        if (TFileListElement* bound = BoundElement(window)) bound->SelectionMoved();
+    return result;
 }
+
+bool TFileListElement::MayMoveSelection(UINT message)
+{
+    switch (message) {
+    case LB_SETCURSEL:
+    case LB_SETSEL:
+    case LB_SELECTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFileListElement::SelectionMoved() {}
 
 bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
@@ -114,7 +140,6 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
 
 HWND TFileListElement::ShapeWindow() const { return shape ? shape->Handle() : GetParent(window); }
 
-TIconSource* TFileListElement::IconFor(const char* path) const { return fixedIcon ? fixedIcon : FileTypeIcon(path); }
 
 void TFileListElement::MeasureGap()
 {
@@ -122,12 +147,18 @@ void TFileListElement::MeasureGap()
     gap = TComboListItem::MeasureGap(dc.Get());
 }
 
+// Measured once: the list box takes the height from the answer to its WM_MEASUREITEM.
 void TFileListElement::InsertLine(TComboListItem* item, HDC dc)
 {
     item->Measure(dc, gap);
-    const LRESULT line = SendMessageA(window, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
-    // The height holds even where the shape does not pass WM_MEASUREITEM on.
-    if (line >= 0) SendMessageA(window, LB_SETITEMHEIGHT, static_cast<WPARAM>(line), item->itemHeight);
+    SendMessageA(window, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
+}
+
+void TFileListElement::AppendLine(const char* path, HDC dc)
+{
+    if (items) items->Append(path);
+    display.push_back(std::make_unique<TComboListItem>(path, fixedIcon));
+    InsertLine(display.back().get(), dc);
 }
 
 void TFileListElement::RefreshFromData()
@@ -137,7 +168,7 @@ void TFileListElement::RefreshFromData()
     display.clear();
     current = nullptr;
     if (items)
-        for (const THeapString& path : *items) display.push_back(std::make_unique<TComboListItem>(path, IconFor(path)));
+        for (const THeapString& path : *items) display.push_back(std::make_unique<TComboListItem>(path, fixedIcon));
     MeasureGap();
     TListDC dc(window);
     for (auto& item : display) {
@@ -199,33 +230,25 @@ void TFileListElement::Enable(bool enabled)
 
 void TFileListElement::Changed() {}
 
+// One step per path leaves entries, display items and lines in step whenever the queue has
+// its turn; the user's commands on the list are refused meanwhile.
 void TFileListElement::AddPaths(const THeapStringList& paths)
 {
     const int n = paths.Count();
     if (n <= 0 || !window) return;
+    TBusy busy(*this);
     TProgressWindow progress(ShapeWindow(), TProgressKind::AddingPaths, 2 * n);
     progress.Show();
-    const size_t first = display.size();
-    for (const THeapString& given : paths) {
-        const THeapString path = FullPath(given);
-        if (items) items->Append(path);
-        display.push_back(std::make_unique<TComboListItem>(path, IconFor(path)));
-        if (progress.IsOpen()) {
-            progress.Advance();
-            PumpPending();
-        }
-    }
     MeasureGap();
     {
         TListDC dc(window);
+        TPumpPacer pacer;
         // Painting after every line would dominate long additions.
         SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-        for (size_t i = first; i < display.size(); ++i) {
-            InsertLine(display[i].get(), dc.Get());
-            if (progress.IsOpen()) {
-                progress.Advance();
-                PumpPending();
-            }
+        for (const THeapString& given : paths) {
+            AppendLine(FullPath(given), dc.Get());
+            const bool drew = progress.IsOpen() && progress.Advance(2);
+            if (pacer.Step(drew) && !IsWindow(window)) break;
         }
         SendMessageA(window, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(window, nullptr, TRUE);
@@ -276,6 +299,9 @@ bool TFileListElement::DrawItem(const DRAWITEMSTRUCT& draw)
         if (draw.itemState & ODS_FOCUS) DrawFocusRect(draw.hDC, &draw.rcItem);
         return true;
     }
-    reinterpret_cast<const TComboListItem*>(draw.itemData)->Draw(draw);
+    auto* item = reinterpret_cast<TComboListItem*>(draw.itemData);
+    // Looked up when first drawn: a long list shows only a few of its entries.
+    if (!item->icon) item->icon = FileTypeIcon(item->text);
+    item->Draw(draw);
     return true;
 }

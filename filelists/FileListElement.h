@@ -44,19 +44,42 @@ protected:
     void CreateList(TShape* shape, int x, int y);
     // The selected text and current item follow the list box's selection.
     void FollowSelection();
+    // After the system list box handled a message that may have moved its selection, whoever
+    // moved it: the user, the program (LB_SETCURSEL) or a refresh.
+    virtual void SelectionMoved();
     int LineOf(const TComboListItem* item) const;
     void DeleteLine(int index); // entry, display item and list box line at list index
-    TIconSource* IconFor(const char* path) const;
     HWND ShapeWindow() const;
+
+    // A batch (adding many paths, or a command that scans folders or opens a dialog) runs on
+    // this list and lets the message queue have its turn: the user's commands wait for none.
+    bool Busy() const { return batches > 0; }
+    class TBusy {
+    public:
+        explicit TBusy(TFileListElement& list) : list(list) { ++list.batches; }
+        ~TBusy() { --list.batches; }
+        TBusy(const TBusy&) = delete;
+        TBusy& operator=(const TBusy&) = delete;
+
+    private:
+        TFileListElement& list;
+    };
 
     TShape* shape = nullptr;               // borrowed: set when placed
     UINT controlId = 0;                    // the list box's id in the shape, 0 before placing
     TIconSource* fixedIcon;                // borrowed: the icon caches keep it
-    std::vector<std::unique_ptr<TComboListItem>> display; // owned, in list order
+    // Owned, in list order. An item's icon is the fixed icon, or null until the line is first
+    // drawn and takes its file-type icon.
+    std::vector<std::unique_ptr<TComboListItem>> display;
     TComboListItem* current = nullptr;     // borrowed: one of `display`, or null
 
 private:
+    static bool MayMoveSelection(UINT message);
     void MeasureGap();
     void InsertLine(TComboListItem* item, HDC dc); // dc: the list font selected
+    // Entry, display item and line together, so they never part.
+    void AppendLine(const char* path, HDC dc);
+
+    int batches = 0; // TBusy scopes open on this list
     static int gap; // half a full-width character in the list font, measured before each pass
 };

@@ -8,7 +8,6 @@
 #include "filelists/FileFilter.h"
 #include "filelists/FolderScan.h"
 #include "foundation/FileDialogs.h"
-#include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
 #include "foundation/StringOperations.h"
 #include "framework/DropFiles.h"
@@ -97,20 +96,26 @@ void TFileListbox::CreateMenu()
     menuIcons->MakeOwnerDrawn();
 }
 
+// The button and the menu item, whatever moved the selection; a disabled list keeps both off.
 void TFileListbox::EnableDeleteBySelection()
 {
-    const bool any = selectedText && !selectedText->IsEmpty();
-    if (deleteButton.control.hwnd) EnableWindow(deleteButton.control.hwnd, any ? TRUE : FALSE);
+    const bool selected = window && IsWindowEnabled(window) && SendMessageA(window, LB_GETCURSEL, 0, 0) != LB_ERR;
+    if (deleteButton.control.hwnd) EnableWindow(deleteButton.control.hwnd, selected ? TRUE : FALSE);
+    if (menu) GrayMenuItemLike(deleteButton);
 }
+
+void TFileListbox::SelectionMoved() { EnableDeleteBySelection(); }
 
 bool TFileListbox::Command(int id, HWND from, int code)
 {
     const bool fromButton = from == nullptr || from == addButton.control.hwnd ||
                             from == deleteButton.control.hwnd || from == folderButton.control.hwnd;
-    if (fromButton && id == addButton.id) Add();
-    else if (fromButton && id == deleteButton.id) Delete();
-    else if (fromButton && id == folderButton.id) Folder();
-    else return TFileListElement::Command(id, from, code);
+    const bool listCommand = fromButton && (id == addButton.id || id == deleteButton.id || id == folderButton.id);
+    if (!listCommand) return TFileListElement::Command(id, from, code);
+    if (Busy()) return true; // refused: see ListMessage
+    if (id == addButton.id) Add();
+    else if (id == deleteButton.id) Delete();
+    else Folder();
     return true;
 }
 
@@ -121,13 +126,21 @@ void TFileListbox::Enable(bool enabled)
     if (enabled) EnableDeleteBySelection();
 }
 
+// While a batch runs on the list its commands, keys and drops are refused rather than queued:
+// the user acted on a list still being filled, and the progress window says it is busy; a
+// delete or a dialog that came seconds later would act on what the user no longer sees.
 bool TFileListbox::ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     // Only keys and drops ask for the property: each lookup is a round trip to the Wine
-    // server, and every line added sends the list three messages.
+    // server, and every line added sends the list a message.
     const bool keyOrDrop = (message == WM_KEYDOWN && (wParam == VK_INSERT || wParam == VK_DELETE)) ||
                            message == WM_DROPFILES;
     const bool owned = keyOrDrop && window && GetPropA(window, ownerProperty) != nullptr;
+    if (owned && Busy()) {
+        if (message == WM_DROPFILES) DragFinish(reinterpret_cast<HDROP>(wParam));
+        result = 0;
+        return true;
+    }
     if (owned && message == WM_KEYDOWN) {
         if (wParam == VK_DELETE) Delete();
         else if (GetKeyState(VK_CONTROL) < 0) Folder();
@@ -152,6 +165,7 @@ void TFileListbox::GrayMenuItemLike(const TButtonDescriptor& button)
 bool TFileListbox::ContextMenu(HWND from, int x, int y)
 {
     if (!window || from != window) return false;
+    if (Busy()) return true; // its menu would hold the batch up, for commands that are refused
     POINT point{x, y};
     ScreenToClient(window, &point);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
@@ -160,7 +174,6 @@ bool TFileListbox::ContextMenu(HWND from, int x, int y)
     const LRESULT hit = SendMessageA(window, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
     if (HIWORD(hit)) SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     FollowSelection();
-    EnableDeleteBySelection();
     for (const TButtonDescriptor* button : {&addButton, &deleteButton, &folderButton}) GrayMenuItemLike(*button);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, x, y, 0, ShapeWindow(), nullptr);
     return true;
@@ -168,6 +181,7 @@ bool TFileListbox::ContextMenu(HWND from, int x, int y)
 
 void TFileListbox::Add()
 {
+    TBusy busy(*this); // the dialog runs a loop of its own
     THeapString path = selectedText ? *selectedText : THeapString();
     const THeapString extension = ExtensionOf(path);
     const int index = FilterIndexFor(filter.data(), static_cast<int>(filter.size()),
@@ -175,8 +189,7 @@ void TFileListbox::Add()
     if (!AskOpenFile(path, ShapeWindow(), filter.data(), defaultExtension, nullptr,
                      title.IsEmpty() ? nullptr : title.Text(), index))
         return;
-    const THeapString full = FullPath(path);
-    AddPath(full, fixedIcon ? fixedIcon : FileTypeIcon(full));
+    AddPath(FullPath(path), fixedIcon);
     Changed();
 }
 
@@ -200,6 +213,7 @@ void TFileListbox::Delete()
 
 void TFileListbox::Folder()
 {
+    TBusy busy(*this);
     THeapString folder = selectedText ? DirectoryOf(*selectedText) : THeapString();
     if (!BrowseForFolder(folder, ShapeWindow(), FolderTitle)) return;
     THeapStringList extensions, found;
@@ -218,6 +232,7 @@ void TFileListbox::Folder()
 
 void TFileListbox::TakeDrop(HDROP drop)
 {
+    TBusy busy(*this); // folders in the drop are scanned
     THeapStringList names;
     if (const char* block = static_cast<const char*>(GetPropA(window, filterProperty))) {
         THeapStringList extensions;

@@ -41,9 +41,11 @@ public:
 
 protected:
     bool ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void SelectionMoved() override;
 
 private:
     void CreateMenu();
+    // Enables the Delete button and menu item exactly when a line is selected.
     void EnableDeleteBySelection();
     void GrayMenuItemLike(const TButtonDescriptor& button);
 
