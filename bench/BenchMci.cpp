@@ -1,6 +1,7 @@
 // B-mci: plays the files named on the command line one after another, round and round, with
 // MCI and nothing else: open, play with notify, on MM_MCINOTIFY close and open the next.
-// WM_CLOSE ends it.
+// With "/once" first it plays them once and then waits, as a player stopped after playing
+// does, with the libraries of MCI still loaded. WM_CLOSE ends it.
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -8,7 +9,9 @@
 
 namespace {
 
+int firstFile = 1; // in __argv
 int nextFile = 0;
+bool once = false;
 MCIDEVICEID device = 0;
 
 void Close()
@@ -21,9 +24,10 @@ void Close()
 
 void OpenNext(HWND window)
 {
-    if (__argc < 2) return;
-    const char* file = __argv[1 + nextFile];
-    nextFile = (nextFile + 1) % (__argc - 1);
+    const int files = __argc - firstFile;
+    if (files < 1) return;
+    const char* file = __argv[firstFile + nextFile];
+    nextFile = (nextFile + 1) % files;
     MCI_OPEN_PARMSA open = {};
     open.lpstrElementName = file;
     if (mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) return;
@@ -38,7 +42,7 @@ LRESULT CALLBACK PlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case MM_MCINOTIFY:
         Close();
-        OpenNext(window);
+        if (!once || nextFile != 0) OpenNext(window);
         return 0;
     case WM_DESTROY:
         Close();
@@ -53,6 +57,8 @@ LRESULT CALLBACK PlayerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    once = __argc > 1 && lstrcmpiA(__argv[1], "/once") == 0;
+    if (once) firstFile = 2;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = PlayerProc;
     windowClass.hInstance = instance;
