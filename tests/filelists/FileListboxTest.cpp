@@ -195,6 +195,29 @@ TEST_F(FileListboxTest, DisablingKeepsDeleteOffWithoutASelection)
     EXPECT_FALSE(DeleteEnabled());
 }
 
+// Whoever moves the selection, the user, the playback (LB_SETCURSEL) or a refresh from data,
+// the Delete button is enabled exactly when a line is selected, and never while the list is off.
+TEST_F(FileListboxTest, DeleteFollowsEveryChangeOfTheSelection)
+{
+    Show({"C:\\1.wav", "C:\\2.wav"});
+    EXPECT_FALSE(DeleteEnabled());
+    SendMessageA(List(), LB_SETCURSEL, 1, 0);
+    EXPECT_TRUE(DeleteEnabled());
+    box.RefreshFromData(); // the selected text is still empty
+    EXPECT_FALSE(DeleteEnabled());
+    current = "C:\\1.wav";
+    box.RefreshFromData();
+    EXPECT_TRUE(DeleteEnabled());
+    SendMessageA(List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    EXPECT_FALSE(DeleteEnabled());
+
+    box.Enable(false);
+    SendMessageA(List(), LB_SETCURSEL, 0, 0);
+    EXPECT_FALSE(DeleteEnabled());
+    box.Enable(true);
+    EXPECT_TRUE(DeleteEnabled());
+}
+
 TEST_F(FileListboxTest, DroppedFoldersAddTheirMatchingFiles)
 {
     Show({"C:\\first.wav"});

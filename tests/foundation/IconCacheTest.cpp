@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -292,3 +294,69 @@ TEST(IconCache, ReleaseDestroysEveryCachedIcon)
 }
 
 } // namespace
+
+namespace {
+
+// An icon's colour and mask bits, to compare what two icons show.
+std::vector<unsigned char> IconBits(HICON icon)
+{
+    std::vector<unsigned char> bits;
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info)) return bits;
+    HDC screen = GetDC(nullptr);
+    for (HBITMAP bitmap : {info.hbmColor, info.hbmMask}) {
+        if (!bitmap) continue;
+        BITMAPINFO format = {};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        GetDIBits(screen, bitmap, 0, 0, nullptr, &format, DIB_RGB_COLORS);
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        const int rows = std::abs(format.bmiHeader.biHeight);
+        std::vector<unsigned char> part(static_cast<size_t>(format.bmiHeader.biWidth) * rows * 4);
+        GetDIBits(screen, bitmap, 0, rows, part.data(), &format, DIB_RGB_COLORS);
+        bits.insert(bits.end(), part.begin(), part.end());
+        DeleteObject(bitmap);
+    }
+    ReleaseDC(nullptr, screen);
+    return bits;
+}
+
+// What the shell itself gives for the path.
+std::vector<unsigned char> ShellIconBits(const std::string& path, UINT size)
+{
+    SHFILEINFOA info = {};
+    if (!SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | size)) return {};
+    std::vector<unsigned char> bits = IconBits(info.hIcon);
+    DestroyIcon(info.hIcon);
+    return bits;
+}
+
+} // namespace
+
+// Files of a type that shows one icon for all share one source, which shows what the shell
+// shows for each of them; programs, icon files, folders and names of no file keep their own.
+TEST(IconCache, FilesOfATypeShareTheTypesIcon)
+{
+    const std::string folder = TempFolder();
+    const std::string a = folder + "kelvane_shared_a.wav", b = folder + "kelvane_shared_B.WAV";
+    const std::string program = folder + "kelvane_shared.exe", picture = folder + "kelvane_shared.ico";
+    const std::string named = folder + "kelvane_shared_folder.wav";
+    for (const std::string& path : {a, b, program, picture}) {
+        FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(nullptr, file);
+        std::fclose(file);
+    }
+    ASSERT_TRUE(CreateDirectoryA(named.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+
+    TIconSource* shared = FileTypeIcon(a.c_str());
+    EXPECT_EQ(shared, FileTypeIcon(b.c_str()));
+    EXPECT_EQ(ShellIconBits(b, SHGFI_SMALLICON), IconBits(shared->Get(0)));
+    EXPECT_EQ(ShellIconBits(b, SHGFI_LARGEICON), IconBits(shared->Get(1)));
+    for (const std::string& own : {program, picture, named, folder + "kelvane_missing.wav"})
+        EXPECT_NE(shared, FileTypeIcon(own.c_str())) << own;
+    EXPECT_EQ(ShellIconBits(named, SHGFI_SMALLICON), IconBits(FileTypeIcon(named.c_str())->Get(0)));
+
+    ReleaseIconCaches();
+    for (const std::string& path : {a, b, program, picture}) DeleteFileA(path.c_str());
+    RemoveDirectoryA(named.c_str());
+}
