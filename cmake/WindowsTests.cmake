@@ -35,16 +35,22 @@ foreach(probe_source ${probe_sources})
     target_link_libraries(${probe} PRIVATE vantry_winmain kelvane_app)
 endforeach()
 
+# Loaded into a running kelvane.exe by a test, to post to its list from inside the process.
+add_library(list_orders SHARED ${PROJECT_SOURCE_DIR}/tests/e2e/inject/ListOrders.cpp)
+set_target_properties(list_orders PROPERTIES PREFIX "")
+target_include_directories(list_orders PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+
 file(GLOB e2e_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 if(e2e_sources)
     add_executable(e2e_tests ${e2e_sources})
     target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
-    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}")
+    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
+                                                 KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
         add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
     endif()
-    add_dependencies(e2e_tests kelvane ${probes}) # the whole-program tests start real programs
+    add_dependencies(e2e_tests kelvane list_orders ${probes}) # the whole-program tests start real programs
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
 endif()

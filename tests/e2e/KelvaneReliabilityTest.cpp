@@ -4,13 +4,16 @@
 
 #include <objbase.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
+#include "ListOrdersClient.h"
 #include "ProcessRunner.h"
+#include "ScreenPixels.h"
 #include "SinkRecording.h"
 #include "UnixCommand.h"
 #include "framework/Placement.h"
@@ -117,6 +120,76 @@ int SwitchTranslucencyOn(HWND main)
     return -1;
 }
 
+// kelvane.exe started from the Unix side, so that `environment` (VAR=value words) reaches it:
+// a Windows process hands its children its own Unix environment. Its output goes to a log.
+class TUnixStartedKelvane {
+public:
+    TUnixStartedKelvane(const std::string& environment, const std::string& arguments)
+    {
+        char unique[64];
+        static int serial = 0;
+        wsprintfA(unique, "kelvane-unix-%lu-%d", GetCurrentProcessId(), ++serial);
+        unixBase = std::string("/tmp/") + unique;
+        windowsBase = std::string("Z:\\tmp\\") + unique;
+        // The project's loader choice is scripts/wine-run. (__FILE__ is relative under ccache.)
+        const std::string start = environment + " '" KELVANE_SOURCE_DIR "/scripts/wine-run' '" KELVANE_BIN_DIR
+                                                "/kelvane.exe' " + arguments +
+                                  " >'" + unixBase + ".log' 2>&1";
+        started = RunUnixScript("( " + start + "; echo $? > '" + unixBase + ".status' ) &");
+    }
+    // A program still running (a test that failed half-way) is ended.
+    ~TUnixStartedKelvane()
+    {
+        if (HWND main = started && Status(0).empty() ? FindMainWindow() : nullptr) {
+            DWORD id = 0;
+            GetWindowThreadProcessId(main, &id);
+            PostMessageA(main, WM_CLOSE, 0, 0);
+            if (Status(5000).empty())
+                if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
+                    TerminateProcess(process, 1);
+                    CloseHandle(process);
+                }
+        }
+        RunUnixScript("rm -f '" + unixBase + ".log' '" + unixBase + ".status'");
+    }
+
+    HWND MainWindow() const
+    {
+        HWND main = nullptr;
+        for (DWORD waited = 0; started && !main && waited < 20000; waited += 100) {
+            main = FindMainWindow();
+            if (!main) Sleep(100);
+        }
+        return main;
+    }
+    // The exit status once it has ended, "" before.
+    std::string Status(DWORD timeoutMs) const
+    {
+        std::string ended = Read(".status");
+        for (DWORD waited = 0; ended.empty() && waited < timeoutMs; waited += 100) {
+            Sleep(100);
+            ended = Read(".status");
+        }
+        return ended;
+    }
+    std::string Log() const { return Read(".log"); }
+
+private:
+    std::string Read(const char* suffix) const
+    {
+        std::string text;
+        if (FILE* file = std::fopen((windowsBase + suffix).c_str(), "rb")) {
+            char buffer[4096];
+            for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, read);
+            std::fclose(file);
+        }
+        return text;
+    }
+
+    std::string unixBase, windowsBase;
+    bool started = false;
+};
+
 class KelvaneReliabilityTest : public TKelvaneProcessTest {
 protected:
     void TearDown() override
@@ -211,17 +284,9 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
     char unique[64];
     wsprintfA(unique, "kelvane-nopulse-%lu", GetCurrentProcessId());
     const std::string nowhere = std::string("/tmp/") + unique;
-    const std::string status = std::string("Z:\\tmp\\") + unique + ".status";
-    const std::string source = __FILE__; // the project's loader choice is scripts/wine-run
-    const std::string wineRun = source.substr(0, source.rfind("tests/e2e/")) + "scripts/wine-run";
-    const std::string start = "PULSE_SERVER=unix:" + nowhere + "/native PULSE_RUNTIME_PATH=" + nowhere + " '" +
-                              wineRun + "' '" KELVANE_BIN_DIR "/kelvane.exe' /restore >/dev/null 2>&1";
-    ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere + "; ( " + start + "; echo $? > " + nowhere + ".status ) &"));
-    HWND main = nullptr;
-    for (DWORD waited = 0; !main && waited < 20000; waited += 100) {
-        main = FindMainWindow();
-        if (!main) Sleep(100);
-    }
+    ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere));
+    TUnixStartedKelvane run("PULSE_SERVER=unix:" + nowhere + "/native PULSE_RUNTIME_PATH=" + nowhere, "/restore");
+    HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
 
     TPlayerSnapshot player;
@@ -237,17 +302,8 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
     EXPECT_EQ(player.tip, "Kelvane");
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    std::string ended;
-    for (DWORD waited = 0; ended.empty() && waited < 15000; waited += 100) {
-        Sleep(100);
-        if (FILE* file = std::fopen(status.c_str(), "rb")) {
-            char text[16] = "";
-            if (std::fgets(text, sizeof text, file)) ended = text;
-            std::fclose(file);
-        }
-    }
-    EXPECT_EQ(ended, "0\n") << "the exit status";
-    RunUnixScript("rm -rf " + nowhere + " " + nowhere + ".status");
+    EXPECT_EQ(run.Status(15000), "0\n") << "the exit status";
+    RunUnixScript("rm -rf " + nowhere);
 }
 
 // Values of the play list that are damaged are read as the registry gives them: a wrong type
@@ -471,4 +527,144 @@ TEST_F(KelvaneReliabilityTest, OddCommandLinesNeitherCrashNorHang)
         EXPECT_EQ(player.entries, line.entries) << what;
         EndsCleanly(run, main, what);
     }
+}
+
+namespace {
+
+struct TOwnedSearch {
+    HWND owner;
+    const char* className;
+    int visible;
+};
+
+BOOL CALLBACK CountOwned(HWND window, LPARAM parameter)
+{
+    TOwnedSearch& search = *reinterpret_cast<TOwnedSearch*>(parameter);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
+        lstrcmpA(className, search.className) == 0)
+        ++search.visible;
+    return TRUE;
+}
+
+// Visible top-level windows of a class that `owner` owns.
+int VisibleOwned(HWND owner, const char* className)
+{
+    TOwnedSearch search{owner, className, 0};
+    EnumWindows(CountOwned, reinterpret_cast<LPARAM>(&search));
+    return search.visible;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
+    return static_cast<LRESULT>(answer);
+}
+
+// Every line's display item, in line order.
+std::vector<LRESULT> LineItems(HWND list)
+{
+    std::vector<LRESULT> items;
+    const int lines = static_cast<int>(Ask(list, LB_GETCOUNT));
+    for (int line = 0; line < lines; ++line) items.push_back(Ask(list, LB_GETITEMDATA, line));
+    return items;
+}
+
+// Each line on the list's first and last page shows a path: its text part has more than one colour.
+bool PagesShowTheirPaths(HWND list)
+{
+    const int lines = static_cast<int>(Ask(list, LB_GETCOUNT));
+    for (int top : {0, lines - 1}) {
+        Ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+        UpdateWindow(list);
+        const int first = static_cast<int>(Ask(list, LB_GETTOPINDEX));
+        bool shown = false;
+        for (DWORD waited = 0; !shown && waited <= 3000; waited += 100) {
+            Sleep(100); // the program's drawing reaches the screen when its surface is flushed
+            shown = true;
+            for (int line = first; shown && line < lines && line < first + 4; ++line) {
+                RECT rect{};
+                DWORD_PTR found = 0;
+                SendMessageTimeoutA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect),
+                                    SMTO_ABORTIFHUNG, 5000, &found);
+                POINT corner{rect.left + 20, rect.top};
+                ClientToScreen(list, &corner);
+                HDC screen = GetDC(nullptr);
+                std::vector<COLORREF> pixels = CapturePixels(screen, corner.x, corner.y, 60, rect.bottom - rect.top);
+                ReleaseDC(nullptr, screen);
+                shown = std::count(pixels.begin(), pixels.end(), pixels.front()) < static_cast<long>(pixels.size());
+            }
+        }
+        if (!shown) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// A drop, Delete and Insert that arrive while two thousand dropped paths are being added (the
+// batch lets the queue have its turn) are refused; the program answers within 100 ms all the
+// while, its list box holds each entry once, every line draws, and the heap stays whole.
+TEST_F(KelvaneReliabilityTest, InputDuringALongAdditionIsRefusedAndTheListStaysWhole)
+{
+    const std::string first = folder.Path() + "\\first.wav";
+    ASSERT_TRUE(WriteSmallFile(first, ""));
+    StorePlayList({first});
+    Write({Under(""), "SelectText", REG_SZ, first + '\0'}); // Delete has a line to delete
+    std::vector<std::string> three, many;
+    for (const char* name : {"\\one.wav", "\\two.wav", "\\three.wav"}) {
+        three.push_back(folder.Path() + name);
+        ASSERT_TRUE(WriteSmallFile(three.back(), ""));
+    }
+    for (int i = 0; i < 2000; ++i) many.push_back("C:\\reentry\\" + std::to_string(i) + ".wav");
+
+    TUnixStartedKelvane run("WINEDEBUG=warn+heap", "");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    HWND list = FindWindowExA(main, nullptr, "FileList", nullptr);
+    ASSERT_NE(list, nullptr);
+
+    // Posted together: the batch of the first drop hands the rest to the list through its pump.
+    std::vector<std::string> orders = ListDrop(many);
+    for (const auto& order : {ListDrop(three), ListKey(VK_DELETE), ListKey(VK_INSERT)})
+        orders.insert(orders.end(), order.begin(), order.end());
+    ASSERT_TRUE(PostListOrders(list, orders));
+
+    int answeredDuringBatch = 0, late = 0;
+    TPlayerSnapshot player;
+    for (DWORD waited = 0; waited < 20000; waited += 10) {
+        const bool adding = VisibleOwned(main, "ShapeClass") > 0; // the progress window
+        const DWORD sent = GetTickCount();
+        DWORD_PTR ignored = 0;
+        const bool answered = SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored) != 0;
+        const bool stillAdding = VisibleOwned(main, "ShapeClass") > 0;
+        if (adding && stillAdding && (!answered || GetTickCount() - sent > 100)) ++late;
+        if (answered && adding && stillAdding) ++answeredDuringBatch;
+        if (!stillAdding && QueryPlayer(main, player) && player.entries > 2000) break;
+        Sleep(10);
+    }
+    EXPECT_GT(answeredDuringBatch, 0) << "no message was sent while the paths were being added";
+    EXPECT_EQ(late, 0) << "messages that took more than 100 ms while the paths were being added";
+
+    ASSERT_TRUE(QueryPlayer(main, player)) << "the program does not answer";
+    EXPECT_EQ(player.entries, 2001) << "the refused drop or Delete changed the list";
+    EXPECT_EQ(VisibleOwned(main, "#32770"), 0) << "Insert opened its dialog";
+    std::vector<LRESULT> items = LineItems(list);
+    EXPECT_EQ(static_cast<int>(items.size()), player.entries) << "lines and play-list entries differ";
+    EXPECT_EQ(std::count(items.begin(), items.end(), 0), 0) << "a line without its display item";
+    std::sort(items.begin(), items.end());
+    EXPECT_EQ(std::adjacent_find(items.begin(), items.end()), items.end()) << "two lines share one display item";
+    for (int top = 0; top < static_cast<int>(items.size()); top += 4) { // every line drawn once
+        Ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+        UpdateWindow(list);
+    }
+    EXPECT_TRUE(PagesShowTheirPaths(list));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run.Status(15000), "0\n") << "the exit status";
+    const std::string log = run.Log();
+    EXPECT_EQ(log.find(":heap:"), std::string::npos) << log.substr(0, 2000);
 }
