@@ -27,7 +27,7 @@ TOwnerDrawComboboxElement::TOwnerDrawComboboxElement(int dock, int width, const 
 TOwnerDrawComboboxElement::~TOwnerDrawComboboxElement()
 {
     DestroyWindows();
-    if (frame && IsWindow(frame)) SetWindowLongPtrA(frame, 0, 0);
+    TFrameBinding::Unbind(*this);
 }
 
 void TOwnerDrawComboboxElement::DestroyWindows()

@@ -103,14 +103,14 @@ void TFileListbox::EnableDeleteBySelection()
     if (deleteButton.control.hwnd) EnableWindow(deleteButton.control.hwnd, any ? TRUE : FALSE);
 }
 
-bool TFileListbox::Command(int id, HWND from, int code)
+bool TFileListbox::Command(int id, HWND from, int)
 {
     const bool fromButton = from == nullptr || from == addButton.control.hwnd ||
                             from == deleteButton.control.hwnd || from == folderButton.control.hwnd;
     if (fromButton && id == addButton.id) Add();
     else if (fromButton && id == deleteButton.id) Delete();
     else if (fromButton && id == folderButton.id) Folder();
-    else return TFileListElement::Command(id, from, code);
+    else return false;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <mmsystem.h>
 
+#include "controls/SystemIconElement.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/WindowBackground.h"
@@ -14,7 +15,6 @@
 namespace {
 
 const char shapeClassName[] = "ShapeClass";
-const char shapeProperty[] = "TShapeDlg";
 const DWORD shapeStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU;
 const int firstAutomaticId = 5000;
 const int helpKeyCommand = 9;
@@ -79,12 +79,13 @@ TShape::TShape(HWND owner, TElement* first, ...)
 TShape::~TShape()
 {
     ForgetModelessShape(this);
-    if (hwnd && IsWindow(hwnd) && BoundObject(hwnd) == this) {
-        SetWindowLongPtrA(hwnd, 0, 0);
-        RemovePropA(hwnd, shapeProperty);
-        DestroyWindow(hwnd);
+    HWND window = hwnd;
+    const bool bound = window && IsWindow(window) && (BoundObject(window) == this || ShapeProperty(window) == this);
+    TWindowLongBinding::Unbind(*this);
+    if (bound) {
+        UnbindShapeProperty(window);
+        DestroyWindow(window);
     }
-    if (helpMenu) DestroyMenu(helpMenu);
 }
 
 void TShape::InitShape(const char* titleText)
@@ -96,7 +97,6 @@ void TShape::InitShape(const char* titleText)
     automaticStatusBarId = false;
     resultCode = 0;
     menu = nullptr;
-    helpMenu = nullptr;
     helpWindow = nullptr;
     statusBar = nullptr;
     palette = nullptr;
@@ -152,7 +152,8 @@ INT_PTR TShape::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
     bool notHandled = false;
     LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
     if (notHandled) return FALSE;
-    if (message == WM_CTLCOLORLISTBOX) return result;
+    // Colour messages answer with the brush itself, not through the dialog result.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return result;
     SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
     return TRUE;
 }
@@ -204,28 +205,36 @@ void TShape::LoadValues(TRegistryStore& store)
 
 LRESULT CALLBACK TShape::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TWindow* object = BindAtCreate(window, message, lParam);
-    if (!object) return DefWindowProcA(window, message, wParam, lParam);
-    return static_cast<TShape*>(object)->WindowProc(message, wParam, lParam);
+    return TWindowLongBinding::Route(window, message, wParam, lParam,
+                                     [](TWindow& object, UINT message, WPARAM wParam, LPARAM lParam) {
+                                         return static_cast<TShape&>(object).WindowProc(message, wParam, lParam);
+                                     });
 }
 
 INT_PTR CALLBACK TShape::PreDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TShape* shape = static_cast<TShape*>(GetPropA(window, shapeProperty));
+    TShape* shape = ShapeProperty(window);
     if (!shape) {
         if (message != WM_INITDIALOG) return 0;
         shape = reinterpret_cast<TShape*>(lParam);
         shape->hwnd = window;
         shape->dialogHosted = true;
-        HINSTANCE instance = ModuleInstance();
-        HANDLE small = LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
-        HANDLE large = LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR);
-        PostMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-        PostMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-        SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(shapeStyle));
-        SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shape->title.Text()));
+        shape->AdoptDialogWindow();
     }
     return shape->DialogProc(message, wParam, lParam);
+}
+
+// A system dialog hosts the shape: give it the shape's icons, style and title. The shape owns
+// the icons, since the window only borrows what WM_SETICON gives it.
+void TShape::AdoptDialogWindow()
+{
+    HINSTANCE instance = ModuleInstance();
+    dialogSmallIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    dialogLargeIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    PostMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(dialogSmallIcon.Get()));
+    PostMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(dialogLargeIcon.Get()));
+    SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(shapeStyle));
+    SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.Text()));
 }
 
 // ---- creation and setup
@@ -249,7 +258,7 @@ void TShape::RunCreateSequence()
 
 void TShape::Setup()
 {
-    SetPropA(hwnd, shapeProperty, this);
+    BindShapeProperty(hwnd, this);
     ExtendSystemMenu(this);
     CreateStatusBar();
     captions.clear();
@@ -316,8 +325,7 @@ void TShape::FitClientSize(int width, int height)
 void TShape::CreateHelpMenu()
 {
     SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
-    if (helpMenu) DestroyMenu(helpMenu);
-    helpMenu = CreatePopupMenu();
+    helpMenu.Reset(CreatePopupMenu());
     AppendMenuA(helpMenu, MF_STRING, helpMenuCommand, "ヘルプ(&H)");
     MakeHelpMenuOwnerDrawn(this, helpMenu);
     helpWindow = nullptr;
@@ -360,12 +368,12 @@ void TShape::RegisterCaption(THeapString* caption)
     if (caption) captions.push_back(caption);
 }
 
-void TShape::AddShowHideListener(TElement* element)
+void TShape::AddShowHideListener(TSystemIconElement* element)
 {
     if (element) showHideListeners.push_back(element);
 }
 
-void TShape::RemoveShowHideListener(TElement* element)
+void TShape::RemoveShowHideListener(TSystemIconElement* element)
 {
     for (size_t i = 0; i < showHideListeners.size(); ++i) {
         if (showHideListeners[i] != element) continue;
@@ -377,8 +385,8 @@ void TShape::RemoveShowHideListener(TElement* element)
 void TShape::NotifyShowHide(bool shown)
 {
     // A listener may remove itself while it is told.
-    std::vector<TElement*> listeners = showHideListeners;
-    for (TElement* listener : listeners) listener->ShownChanged(this, shown);
+    std::vector<TSystemIconElement*> listeners = showHideListeners;
+    for (TSystemIconElement* listener : listeners) listener->ShownChanged(this, shown);
 }
 
 // ---- ending and closing
@@ -457,7 +465,6 @@ TElement* TShape::CommandReceiver() { return commandReceiver; }
 TShape* ShapeOfWindow(HWND window)
 {
     if (!window) return nullptr;
-    TShape* shape = static_cast<TShape*>(GetPropA(window, shapeProperty));
-    if (!shape) shape = static_cast<TShape*>(GetPropA(GetParent(window), shapeProperty));
-    return shape;
+    TShape* shape = ShapeProperty(window);
+    return shape ? shape : ShapeProperty(GetParent(window));
 }

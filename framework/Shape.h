@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/ElementGroup.h"
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/RegistryStore.h"
 #include "framework/KeyboardTable.h"
@@ -14,7 +15,8 @@
 #include "framework/SnapTracker.h"
 #include "framework/Window.h"
 
-struct TShapeMenus; // framework/SystemMenu.h
+class TSystemIconElement; // controls/SystemIconElement.h
+struct TShapeMenus;       // framework/SystemMenu.h
 struct TShapeMenusRelease {
     void operator()(TShapeMenus* menus) const;
 };
@@ -103,14 +105,16 @@ public:
     int NextControlId() { return ++nextControlId; }
     void RegisterCaption(THeapString* caption);
     bool KeysAssigned() const { return keysAssigned; }
-    void AddShowHideListener(TElement* element);
-    void RemoveShowHideListener(TElement* element);
+    void AddShowHideListener(TSystemIconElement* element);
+    void RemoveShowHideListener(TSystemIconElement* element);
     void NotifyShowHide(bool shown);
 
     // Run after the window is gone (or forced, with the window still there); the result code.
     int Teardown(HWND formerWindow);
     // The close handling of WM_CLOSE; false when CanClose kept the window.
     bool HandleClose();
+    // The child with that control id (null: none).
+    HWND ControlOfId(int id);
 
     // The shape whose settings change reloads the shared painters (null: every shape does).
     static void SetApplicationMainShape(TShape* shape);
@@ -134,6 +138,7 @@ private:
     void CreateHelpMenu();
     void BindHelpKey();
     void ChooseFirstPosition();
+    void AdoptDialogWindow();
     void ShowAtFirstPosition();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled);
     int RunModal();
@@ -148,9 +153,10 @@ private:
     THeapString title;
     int resultCode;
     HMENU menu;                // borrowed: given to CreateWindowExA
-    HMENU helpMenu;            // owned: destroyed by the teardown
+    TOwnedMenu helpMenu;       // destroyed by the teardown
     HWND helpWindow;           // borrowed: the window under the cursor at the last help menu
     HWND statusBar;            // borrowed: a child, destroyed with the shape
+    HWND measuredControl = nullptr; // borrowed: the child ControlOfId found last
     TKeyboardTable keys;
     HPALETTE palette;          // borrowed
     int marginX;
@@ -161,11 +167,13 @@ private:
     std::vector<THeapString*> captions; // borrowed: the elements' captions
     int nextControlId;
     bool stopSoundOnClose;
-    std::vector<TElement*> showHideListeners; // borrowed
+    std::vector<TSystemIconElement*> showHideListeners; // borrowed
     TRegistryStore* placementStore;           // borrowed; null means the application's "Serialize"
     THeapString placementName;
     int notificationCommand;                  // posted to the owner when a modeless shape closes
     bool dialogHosted;                        // runs in a system dialog (PreDlgProc)
+    TOwnedIcon dialogSmallIcon;               // given to the hosting dialog by WM_SETICON
+    TOwnedIcon dialogLargeIcon;
     TSnapTracker snapTracker;                 // snaps the window while the user moves it
     std::unique_ptr<TShapeMenus, TShapeMenusRelease> menus; // owned
 };

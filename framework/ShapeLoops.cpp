@@ -97,10 +97,9 @@ int TShape::Teardown(HWND formerWindow)
     keys.Clear();
     if (formerWindow && IsWindow(formerWindow) && IsWindowVisible(formerWindow)) NotifyShowHide(false);
     rootGroup.Ended(resultCode);
-    if (helpMenu) {
-        DestroyMenu(helpMenu);
-        helpMenu = nullptr;
-    }
+    helpMenu.Reset();
+    dialogSmallIcon.Reset();
+    dialogLargeIcon.Reset();
     return resultCode;
 }
 

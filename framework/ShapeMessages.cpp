@@ -10,6 +10,7 @@
 #include "framework/Shape.h"
 #include "framework/ShapeHooks.h"
 #include "framework/TransparentControls.h"
+#include "framework/WindowBinding.h"
 
 namespace {
 
@@ -58,7 +59,13 @@ const RowEntry rows[] = {
     {WM_INITMENUPOPUP, &TShapeMessages::InitMenuPopup},
     {WM_MENUSELECT, &TShapeMessages::MenuSelect},
     {WM_MENUCHAR, &TShapeMessages::MenuChar},
-    {WM_CTLCOLORLISTBOX, &TShapeMessages::CtlColorListbox},
+    {WM_CTLCOLORMSGBOX, &TShapeMessages::CtlColor},
+    {WM_CTLCOLOREDIT, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORLISTBOX, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORBTN, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORDLG, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORSCROLLBAR, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORSTATIC, &TShapeMessages::CtlColor},
     {WM_SIZING, &TShapeMessages::SizeMove},
     {WM_MOVING, &TShapeMessages::SizeMove},
     {WM_ENTERSIZEMOVE, &TShapeMessages::SizeMove},
@@ -96,6 +103,15 @@ LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         return 0;
     }
     return row(*this, message, wParam, lParam, notHandled);
+}
+
+// A long list measures one line after another with the same id: the control found last is
+// checked first, which spares a round trip to the Wine server per line.
+HWND TShape::ControlOfId(int id)
+{
+    if (!measuredControl || GetParent(measuredControl) != hwnd || GetDlgCtrlID(measuredControl) != id)
+        measuredControl = GetDlgItem(hwnd, id);
+    return measuredControl;
 }
 
 void CloseDropDownLists()
@@ -218,27 +234,28 @@ LRESULT TShapeMessages::DrawItem(TShape& shape, UINT message, WPARAM wParam, LPA
         return TRUE;
     }
     const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (item->CtlType == ODT_BUTTON) return DrawTransparentPushButton(*item);
-    // Owner-drawn lists draw their own items: the message is reflected to the control.
-    if (item->CtlType == ODT_LISTBOX) return SendMessageA(item->hwndItem, message, wParam, lParam);
+    LRESULT result = 0;
+    if (item->CtlType != ODT_MENU && ReflectToControl(item->hwndItem, message, wParam, lParam, result)) return result;
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 
 LRESULT TShapeMessages::MeasureItem(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
     MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (item->CtlType == ODT_MENU) return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
+    LRESULT result = 0;
+    if (ReflectToControl(shape.ControlOfId(static_cast<int>(item->CtlID)), message, wParam, lParam, result))
+        return result;
+    // A push button without a window of its own takes the size its row gives every button.
     if (item->CtlType == ODT_BUTTON) return MeasureTransparentPushButton(Handle(shape), *item);
-    if (item->CtlType == ODT_LISTBOX) {
-        // Asking the elements first spares a window look-up per line of a long list.
-        if (shape.RootGroup().MeasureListItem(*item)) return TRUE;
-        HWND control = GetDlgItem(Handle(shape), static_cast<int>(item->CtlID));
-        if (control) return SendMessageA(control, message, wParam, lParam);
-    }
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 
-LRESULT TShapeMessages::Notify(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::Notify(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (ReflectToControl(header->hwndFrom, message, wParam, lParam, result)) return result;
     if (shape.OnNotify(static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam))) return 1;
     notHandled = true;
     return 0;
@@ -292,7 +309,7 @@ LRESULT TShapeMessages::NcActivity(TShape&, UINT, WPARAM, LPARAM, bool& notHandl
     return 0;
 }
 
-LRESULT TShapeMessages::Command(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::Command(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
     int id = LOWORD(wParam);
     if (id == IDCANCEL && AnyDropDownListVisible()) {
@@ -305,6 +322,8 @@ LRESULT TShapeMessages::Command(TShape& shape, UINT, WPARAM wParam, LPARAM lPara
         WinHelpA(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
         return -1;
     }
+    LRESULT result = 0;
+    if (ReflectToControl(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return result;
     shape.OnCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
     notHandled = true;
     return 0;
@@ -363,9 +382,13 @@ LRESULT TShapeMessages::MenuChar(TShape& shape, UINT, WPARAM wParam, LPARAM lPar
     return HandleMenuChar(&shape, wParam, lParam, notHandled);
 }
 
-LRESULT TShapeMessages::CtlColorListbox(TShape&, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::CtlColor(TShape&, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
-    if (IsWindowEnabled(reinterpret_cast<HWND>(lParam))) {
+    LRESULT result = 0;
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (ReflectToControl(control, message, wParam, lParam, result)) return result;
+    // A disabled list shows the face colour; anything else is drawn as the system draws it.
+    if (message != WM_CTLCOLORLISTBOX || IsWindowEnabled(control)) {
         notHandled = true;
         return 0;
     }

@@ -7,29 +7,21 @@
 #include "framework/HaloText.h"
 #include "framework/TransparentSuperclass.h"
 #include "framework/Window.h"
+#include "framework/WindowBinding.h"
 
 namespace {
 
-TTransparentSuperclass superclasses[] = {
-    {"TransparentEdit", "EDIT", &TTransparentEditbox::PreWndProc, nullptr, 0},
-    {"TransparentStatic", "STATIC", &TTransparentStatic::PreWndProc, nullptr, 0},
-    {"TransparentButton", "BUTTON", &TTransparentButton::PreWndProc, nullptr, 0},
-    {"TransparentPushButton", "BUTTON", &TTransparentButton::PreWndProc, nullptr, 0},
+TTransparentClass superclasses[] = {
+    {"TransparentEdit", "EDIT", &TTransparentEditbox::PreWndProc},
+    {"TransparentStatic", "STATIC", &TTransparentStatic::PreWndProc},
+    {"TransparentButton", "BUTTON", &TTransparentButton::PreWndProc},
+    {"TransparentPushButton", "BUTTON", &TTransparentButton::PreWndProc},
 };
 
-void RegisterSuperclass(TTransparentSuperclass& superclass)
+TTransparentClass* SuperclassOf(HWND control)
 {
-    TWindow::RegisterSuperclass(superclass.systemName, superclass.name, superclass.hook, superclass.systemProc,
-                                superclass.appendedIndex);
-}
-
-TTransparentSuperclass* SuperclassOf(HWND control)
-{
-    char name[64];
-    if (!control || GetClassNameA(control, name, sizeof name) <= 0) return nullptr;
-    for (TTransparentSuperclass& superclass : superclasses) {
-        if (lstrcmpiA(name, superclass.name) == 0) return &superclass;
-    }
+    for (TTransparentClass& superclass : superclasses)
+        if (superclass.IsClassOf(control)) return &superclass;
     return nullptr;
 }
 
@@ -65,53 +57,63 @@ void PaintStatic(HWND window)
     EndPaint(window, &paint);
 }
 
+LRESULT EditboxMessage(TTransparentControl& control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateUnderControl(control.hwnd, 2);
+        break;
+    case WM_PAINT:
+        PaintEditbox(control.hwnd);
+        return 0;
+    }
+    return ForwardTransparent(superclasses[transparentEdit], control.hwnd, message, wParam, lParam);
+}
+
+LRESULT StaticMessage(TTransparentControl& control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_PAINT) return ForwardTransparent(superclasses[transparentStatic], control.hwnd, message, wParam, lParam);
+    PaintStatic(control.hwnd);
+    return 0;
+}
+
 } // namespace
 
-TTransparentSuperclass& TransparentSuperclass(TTransparentKind kind) { return superclasses[kind]; }
+TTransparentClass& TransparentClass(TTransparentKind kind) { return superclasses[kind]; }
 
 void RegisterTransparentClasses()
 {
-    for (TTransparentSuperclass& superclass : superclasses) {
-        if (!superclass.systemProc) RegisterSuperclass(superclass);
-    }
+    for (TTransparentClass& superclass : superclasses) superclass.Register();
 }
 
 bool BindTransparentControl(HWND control, TTransparentControl* record)
 {
-    TTransparentSuperclass* superclass = SuperclassOf(control);
-    if (!superclass || !superclass->systemProc) return false;
-    if (record) record->hwnd = control;
-    SetWindowLongPtrA(control, superclass->appendedIndex, reinterpret_cast<LONG_PTR>(record));
+    TTransparentClass* superclass = SuperclassOf(control);
+    if (!superclass || !superclass->Registered() || !record) return false;
+    superclass->Bind(control, *record);
     return true;
+}
+
+TTransparentControl::~TTransparentControl()
+{
+    if (TTransparentClass* superclass = SuperclassOf(hwnd)) superclass->Unbind(*this);
 }
 
 TTransparentControl* TransparentControlOf(HWND control)
 {
-    TTransparentSuperclass* superclass = SuperclassOf(control);
-    return superclass ? BoundRecord(control, *superclass) : nullptr;
+    TTransparentClass* superclass = SuperclassOf(control);
+    return superclass ? superclass->Object(control) : nullptr;
 }
 
 bool IsTransparentDefaultButton(HWND control)
 {
-    if (SuperclassOf(control) != &superclasses[transparentPushButton]) return false;
+    if (!superclasses[transparentPushButton].IsClassOf(control)) return false;
     TTransparentControl* record = TransparentControlOf(control);
     return record && record->isDefault;
 }
 
-TTransparentControl* BoundRecord(HWND control, const TTransparentSuperclass& superclass)
-{
-    if (!superclass.systemProc) return nullptr;
-    return reinterpret_cast<TTransparentControl*>(GetWindowLongPtrA(control, superclass.appendedIndex));
-}
-
-LRESULT CallSystemProc(const TTransparentSuperclass& superclass, HWND window, UINT message, WPARAM wParam,
-                       LPARAM lParam)
-{
-    if (!superclass.systemProc) return DefWindowProcA(window, message, wParam, lParam);
-    return CallWindowProcA(superclass.systemProc, window, message, wParam, lParam);
-}
-
-LRESULT ForwardTransparent(const TTransparentSuperclass& superclass, HWND window, UINT message, WPARAM wParam,
+LRESULT ForwardTransparent(const TTransparentClass& superclass, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam)
 {
     switch (message) {
@@ -123,7 +125,7 @@ LRESULT ForwardTransparent(const TTransparentSuperclass& superclass, HWND window
         if (GetFocus() != window) return 0;
         break;
     }
-    return CallSystemProc(superclass, window, message, wParam, lParam);
+    return superclass.CallSystem(window, message, wParam, lParam);
 }
 
 void InvalidateUnderControl(HWND control, int grow)
@@ -158,27 +160,10 @@ void PaintParentBackground(HWND control, HDC dc, const RECT& clip)
 
 LRESULT CALLBACK TTransparentEditbox::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const TTransparentSuperclass& superclass = superclasses[transparentEdit];
-    if (!BoundRecord(window, superclass)) return CallSystemProc(superclass, window, message, wParam, lParam);
-    switch (message) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateUnderControl(window, 2);
-        break;
-    case WM_PAINT:
-        PaintEditbox(window);
-        return 0;
-    }
-    return ForwardTransparent(superclass, window, message, wParam, lParam);
+    return superclasses[transparentEdit].Route(window, message, wParam, lParam, &EditboxMessage);
 }
 
 LRESULT CALLBACK TTransparentStatic::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const TTransparentSuperclass& superclass = superclasses[transparentStatic];
-    if (!BoundRecord(window, superclass)) return CallSystemProc(superclass, window, message, wParam, lParam);
-    if (message == WM_PAINT) {
-        PaintStatic(window);
-        return 0;
-    }
-    return ForwardTransparent(superclass, window, message, wParam, lParam);
+    return superclasses[transparentStatic].Route(window, message, wParam, lParam, &StaticMessage);
 }

@@ -148,14 +148,15 @@ TEST(ShapeLoopsTest, ModelessShapeWhoseWindowVanishedIsTornDownByTheNextMessage)
 TEST(ShapeLoopsTest, DestroyAllShapesTellsVisibleListenersTheyAreHidden)
 {
     TFixedElement element(40, 20);
+    TShownRecorder listener;
     TShape shape(nullptr, "Forced", &element, nullptr);
     shape.ShowModeless(0);
-    shape.AddShowHideListener(&element);
+    shape.AddShowHideListener(&listener);
     ASSERT_TRUE(IsWindowVisible(shape.Handle()));
     HWND window = shape.Handle();
     DestroyAllShapes();
     EXPECT_EQ(0, ModelessShapeCount());
-    EXPECT_EQ(0, element.lastShown);
+    EXPECT_EQ(0, listener.lastShown);
     EXPECT_EQ(1, element.endCount);
     DestroyWindow(window);
 }

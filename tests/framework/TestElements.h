@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "controls/Element.h"
+#include "controls/SystemIconElement.h"
 #include "framework/Shape.h"
 
 // An element of a fixed size that remembers where it was placed and how the shape ended.
@@ -16,7 +17,6 @@ public:
     SIZE Measure(TShape*, HDC) override { return SIZE{width, height}; }
     void Place(TShape*, int x, int y) override { placedAt = POINT{x, y}; ++placeCount; }
     void Ended(int resultCode) override { endedWith = resultCode; ++endCount; }
-    void ShownChanged(TShape*, bool shown) override { lastShown = shown ? 1 : 0; }
 
     int width;
     int height;
@@ -24,6 +24,14 @@ public:
     int placeCount = 0;
     int endedWith = -1;
     int endCount = 0;
+};
+
+// A show/hide listener that remembers what it was told last.
+class TShownRecorder : public TSystemIconElement {
+public:
+    TShownRecorder() : TSystemIconElement(IconApplication) {}
+    void ShownChanged(TShape*, bool shown) override { lastShown = shown ? 1 : 0; }
+
     int lastShown = -1;
 };
 
