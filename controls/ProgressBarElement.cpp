@@ -97,10 +97,8 @@ LRESULT TProgressBarElement::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
+        TPaintDC dc(hwnd);
         Draw(dc, true);
-        EndPaint(hwnd, &paint);
         return 0;
     }
     case WM_ERASEBKGND:

@@ -73,6 +73,7 @@ private:
     void DestroyWindows();
     void PlaceEdit();
     void PaintFrame();
+    void PaintFrame(HDC dc);
     RECT ButtonRect() const;
     void RedrawButton(bool pressed);
     void MouseDown(int x, int y);

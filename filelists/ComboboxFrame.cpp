@@ -110,8 +110,15 @@ RECT TOwnerDrawComboboxElement::ButtonRect() const
 
 void TOwnerDrawComboboxElement::PaintFrame()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(frame, &paint);
+    {
+        TPaintDC dc(frame);
+        PaintFrame(dc);
+    }
+    if (editPart.edit) InvalidateRect(editPart.edit, nullptr, TRUE);
+}
+
+void TOwnerDrawComboboxElement::PaintFrame(HDC dc)
+{
     const bool enabled = IsWindowEnabled(frame) != FALSE;
     RECT client;
     GetClientRect(frame, &client);
@@ -128,8 +135,6 @@ void TOwnerDrawComboboxElement::PaintFrame()
     if (!enabled) state |= DFCS_INACTIVE;
     if (buttonPressed) state |= DFCS_FLAT;
     DrawFrameControl(dc, &button, DFC_SCROLL, state);
-    EndPaint(frame, &paint);
-    if (editPart.edit) InvalidateRect(editPart.edit, nullptr, TRUE);
 }
 
 void TOwnerDrawComboboxElement::RedrawButton(bool pressed)

@@ -99,6 +99,22 @@ private:
     HDC dc;      // owned until released
 };
 
+// The DC of a WM_PAINT, from BeginPaint to EndPaint.
+class TPaintDC {
+public:
+    explicit TPaintDC(HWND window) : window(window), dc(BeginPaint(window, &paint)) {}
+    ~TPaintDC() { EndPaint(window, &paint); }
+    TPaintDC(const TPaintDC&) = delete;
+    TPaintDC& operator=(const TPaintDC&) = delete;
+    operator HDC() const { return dc; }
+    const RECT& Area() const { return paint.rcPaint; }
+
+private:
+    HWND window; // borrowed
+    PAINTSTRUCT paint;
+    HDC dc;
+};
+
 // An object selected into a DC until the holder ends, when the DC gets back what it held.
 class TSelection {
 public:
@@ -113,6 +129,26 @@ public:
 private:
     HDC dc;           // borrowed
     HGDIOBJ previous; // borrowed: what the DC held before
+};
+
+// A palette selected into a DC until the holder ends.
+class TPaletteSelection {
+public:
+    TPaletteSelection(HDC dc, HPALETTE palette, BOOL background)
+        : dc(dc), background(background), previous(dc && palette ? SelectPalette(dc, palette, background) : nullptr)
+    {
+    }
+    ~TPaletteSelection()
+    {
+        if (previous) SelectPalette(dc, previous, background);
+    }
+    TPaletteSelection(const TPaletteSelection&) = delete;
+    TPaletteSelection& operator=(const TPaletteSelection&) = delete;
+
+private:
+    HDC dc; // borrowed
+    BOOL background;
+    HPALETTE previous; // borrowed: what the DC held before
 };
 
 // A window's DC with the window's own font (WM_GETFONT) selected.

@@ -1,6 +1,7 @@
 // Icon sources: where an icon comes from, and the icons of the three size kinds it keeps.
 #pragma once
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 
 #include <windows.h>
@@ -23,7 +24,7 @@ public:
     TIconSource& operator=(const TIconSource&) = delete;
 
 private:
-    HICON icons[iconSizeKinds]; // owned
+    TOwnedIcon icons[iconSizeKinds];
     bool tried[iconSizeKinds];  // a failed load is not repeated
 };
 

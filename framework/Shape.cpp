@@ -288,11 +288,12 @@ void TShape::CreateStatusBar()
 
 void TShape::MeasureAndPlace()
 {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SIZE size = rootGroup.Measure(this, dc);
-    SelectObject(dc, oldFont);
-    ReleaseDC(hwnd, dc);
+    SIZE size;
+    {
+        TWindowDC dc(hwnd);
+        TSelection selection(dc, font);
+        size = rootGroup.Measure(this, dc);
+    }
     AssignAccessKeys(captions.data(), static_cast<int>(captions.size()));
     keysAssigned = true;
 

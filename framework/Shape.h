@@ -88,6 +88,7 @@ public:
     void SetStopSoundOnClose(bool flag) { stopSoundOnClose = flag; }
     bool StopSoundOnClose() const { return stopSoundOnClose; }
     void SetPalette(HPALETTE newPalette) { palette = newPalette; }
+    HPALETTE Palette() const { return palette; }
     void SetMenu(HMENU newMenu) { menu = newMenu; }
     TKeyboardTable& Keys() { return keys; }
     const THeapString& PlacementName() const { return placementName; }

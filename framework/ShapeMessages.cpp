@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "foundation/CommandLine.h"
+#include "foundation/Handles.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
 #include "framework/Shape.h"
@@ -26,6 +27,16 @@ int StatusBarHeight(TShape& shape)
     RECT bar;
     GetClientRect(shape.StatusBar(), &bar);
     return bar.bottom - bar.top;
+}
+
+// Realises the shape's palette as a background palette in its window's DC; the colours changed.
+UINT RealizePalette(TShape& shape, bool updateColors)
+{
+    TWindowDC dc(Handle(shape));
+    TPaletteSelection selection(dc, shape.Palette(), TRUE);
+    const UINT changed = ::RealizePalette(dc);
+    if (updateColors) UpdateColors(dc);
+    return changed;
 }
 
 struct RowEntry {
@@ -172,16 +183,14 @@ LRESULT TShapeMessages::SetFocus(TShape& shape, UINT, WPARAM, LPARAM, bool& notH
 
 LRESULT TShapeMessages::Paint(TShape& shape, UINT, WPARAM, LPARAM, bool&)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(shape), &paint);
+    TPaintDC dc(Handle(shape));
     RECT area;
     GetClientRect(Handle(shape), &area);
     area.bottom -= StatusBarHeight(shape);
     RECT clip;
-    if (!IsPaletteDevice(dc) && ClientBackground() && IntersectRect(&clip, &area, &paint.rcPaint))
+    if (!IsPaletteDevice(dc) && ClientBackground() && IntersectRect(&clip, &area, &dc.Area()))
         ClientBackground()->PaintBackground(dc, area, clip);
     shape.RootGroup().Paint(&shape, dc);
-    EndPaint(Handle(shape), &paint);
     return 0;
 }
 
@@ -419,11 +428,7 @@ LRESULT TShapeMessages::QueryNewPalette(TShape& shape, UINT, WPARAM, LPARAM, boo
         notHandled = true;
         return 0;
     }
-    HDC dc = GetDC(Handle(shape));
-    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
-    if (RealizePalette(dc) > 0) InvalidateRect(Handle(shape), nullptr, TRUE);
-    SelectPalette(dc, old, TRUE);
-    ReleaseDC(Handle(shape), dc);
+    if (RealizePalette(shape, false) > 0) InvalidateRect(Handle(shape), nullptr, TRUE);
     return 1;
 }
 
@@ -431,11 +436,6 @@ LRESULT TShapeMessages::PaletteChanged(TShape& shape, UINT, WPARAM wParam, LPARA
 {
     notHandled = true;
     if (!shape.palette || reinterpret_cast<HWND>(wParam) == Handle(shape)) return 0;
-    HDC dc = GetDC(Handle(shape));
-    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
-    RealizePalette(dc);
-    UpdateColors(dc);
-    SelectPalette(dc, old, TRUE);
-    ReleaseDC(Handle(shape), dc);
+    RealizePalette(shape, true);
     return 0;
 }

@@ -2,6 +2,7 @@
 // painted over the parent's background, with the default frame following the focus.
 #include "framework/TransparentControls.h"
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/SystemChecks.h"
 #include "framework/HaloText.h"
@@ -62,11 +63,10 @@ void MoveDefaultFrame(HWND control, UINT message, HWND otherSide)
     HWND defaultButton = DefaultButtonOf(GetParent(control));
     if (!defaultButton || defaultButton == control) return;
     if (otherSide && IsPushButtonWindow(otherSide)) return;
-    HDC dc = GetDC(defaultButton);
+    TWindowDC dc(defaultButton);
     if (!dc) return;
     TTransparentButton::DrawButton(defaultButton, dc, IsWindowEnabled(defaultButton) != FALSE, false, false, false,
                                    message == WM_SETFOCUS);
-    ReleaseDC(defaultButton, dc);
 }
 
 bool HeldPressed(HWND control)
@@ -82,12 +82,10 @@ bool HeldPressed(HWND control)
 
 void PaintButton(HWND control)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
+    TPaintDC dc(control);
     const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
     TTransparentButton::DrawButton(control, dc, IsWindowEnabled(control) != FALSE, checked, GetFocus() == control,
                                    HeldPressed(control), false);
-    EndPaint(control, &paint);
 }
 
 // The push-button frame: pressed, or raised with an optional 1-pixel black default frame.
@@ -150,8 +148,7 @@ LRESULT ButtonMessage(TTransparentControl& control, UINT message, WPARAM wParam,
 void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
                                     bool withoutDefaultFrame)
 {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    TSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     THeapString text;
     TWindow::WindowTextOf(control, text);
@@ -230,7 +227,6 @@ void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool che
         DrawFocusRect(dc, &around);
     }
     SetBkMode(dc, previousMode);
-    if (previousFont) SelectObject(dc, previousFont);
 }
 
 LRESULT CALLBACK TTransparentButton::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

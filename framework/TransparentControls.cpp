@@ -1,6 +1,7 @@
 // Transparent controls: registration, binding, the shared forwarding, edits and statics.
 #include "framework/TransparentControls.h"
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
@@ -27,10 +28,8 @@ TTransparentClass* SuperclassOf(HWND control)
 
 void PaintEditbox(HWND window)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    TPaintDC dc(window);
+    TSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
     SetTextColor(dc, GetSysColor(IsWindowEnabled(window) ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     THeapString text;
@@ -38,23 +37,17 @@ void PaintEditbox(HWND window)
     RECT client;
     GetClientRect(window, &client);
     DrawHaloLines(dc, client.left + 1, client.top, text, GetSysColor(COLOR_BTNFACE));
-    if (previousFont) SelectObject(dc, previousFont);
-    EndPaint(window, &paint);
 }
 
 void PaintStatic(HWND window)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    TPaintDC dc(window);
+    TSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     THeapString text;
     TWindow::WindowTextOf(window, text);
     DrawHaloText(dc, 0, 0, IsWindowEnabled(window) != FALSE, text);
-    if (previousFont) SelectObject(dc, previousFont);
-    EndPaint(window, &paint);
 }
 
 LRESULT EditboxMessage(TTransparentControl& control, UINT message, WPARAM wParam, LPARAM lParam)

@@ -12,6 +12,7 @@
 #include "foundation/GlobalStores.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/ProcessLog.h"
+#include "foundation/ProcessLog.h"
 #include "foundation/SystemSound.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
@@ -287,10 +288,11 @@ TEST(MessageBoxTest, DISABLED_QuestionBoxForAScreenshot)
     EXPECT_EQ(IDOK, AskQuestion("Kelvane", testKey));
 }
 
-// The execution log tells of a log file it cannot open through the real box once the
-// controls are linked in: OK goes on, Cancel stops.
+// The execution log tells of a log file it cannot open through the real box the program's
+// entry gives it: OK goes on, Cancel stops.
 TEST(MessageBoxTest, TheLogReportsAnUnopenableFileThroughABox)
 {
+    SetCannotOpenLogReport(&ReportCannotOpenLogBox);
     const THeapString title = ApplicationName();
     for (int button : {IDOK, IDCANCEL}) {
         bool sawPath = false;

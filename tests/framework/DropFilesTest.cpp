@@ -66,7 +66,7 @@ void CALLBACK WatchNotices(HWND, UINT, UINT_PTR, DWORD)
 }
 
 int scanResult = 0;
-int FixedScan(const char*, HWND, THeapStringList& found, TDroppedFolderFilter, void*)
+int FixedScan(const char*, HWND, THeapStringList& found, TScanFilter, void*)
 {
     found.Clear();
     found.Append("C:\\found-before-the-stop.wav");
@@ -81,8 +81,6 @@ protected:
         released.clear();
         notices.clear();
         previousRelease = ReplaceDropRelease(&CountingRelease);
-        // The scan sits above the framework; naming it links it in, and with it the drop hook.
-        SetDroppedFolderScan(&ScanFolder);
         timer = SetTimer(nullptr, 0, 30, &WatchNotices);
         target = CreateWindowExA(0, "STATIC", "drop target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                  nullptr, nullptr, nullptr, nullptr);
@@ -95,13 +93,13 @@ protected:
     {
         DestroyWindow(target);
         KillTimer(nullptr, timer);
-        SetDroppedFolderScan(&ScanFolder);
         ReplaceDropRelease(previousRelease);
         CoUninitialize();
     }
 
     TTempTree tree;
     TDropRelease previousRelease = nullptr;
+    TFolderScan scan = &ScanFolder; // what the file list box gives the drop handling
     UINT_PTR timer = 0;
     HWND target = nullptr;
     HWND child = nullptr;
@@ -159,7 +157,7 @@ TEST_F(DropFilesTest, FoldersAreExpandedWithTheFilterAndShortcutsToFoldersScanne
 
     THeapStringList out;
     const int count = TakeDroppedFilesExpanded(
-        child, MakeDrop({plain.Text(), tree.Path("music").Text(), folderLink.Text()}), out, extensions);
+        child, MakeDrop({plain.Text(), tree.Path("music").Text(), folderLink.Text()}), out, extensions, scan);
     EXPECT_EQ(count, 4);
     EXPECT_EQ(Names(out), (TNames{plain.Text(), a.Text(), b.Text(), c.Text()}));
     EXPECT_EQ(released.size(), 1u);
@@ -173,7 +171,7 @@ TEST_F(DropFilesTest, AnEmptyFolderGivesItsNoticeAndTheOtherItemsStay)
     tree.File("empty\\readme.txt"); // nothing that matches the filter
 
     THeapStringList out;
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({empty.Text(), plain.Text()}), out, extensions), 1);
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({empty.Text(), plain.Text()}), out, extensions, scan), 1);
     EXPECT_EQ(Names(out), TNames{plain.Text()});
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_NE(notices[0].text.find(empty.Text()), std::string::npos) << notices[0].text;
@@ -185,16 +183,16 @@ TEST_F(DropFilesTest, AFailedScanIsReportedAndAStoppedOneIsSilent)
 {
     const THeapString plain = tree.File("song.wav");
     const THeapString folder = tree.Folder("folder");
-    SetDroppedFolderScan(&FixedScan);
+    scan = &FixedScan;
     THeapStringList out;
 
     scanResult = 2; // the user stopped it: whatever it found is dropped, nothing is said
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions), 1);
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions, scan), 1);
     EXPECT_EQ(Names(out), TNames{plain.Text()});
     EXPECT_TRUE(notices.empty());
 
     scanResult = 3;
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions), 1);
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions, scan), 1);
     EXPECT_EQ(Names(out), TNames{plain.Text()});
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_FALSE(notices[0].withCheck); // "FaildToAddFolder" offers no "do not show again"
