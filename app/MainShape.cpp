@@ -17,7 +17,7 @@
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
-#include "framework/ShapeHooks.h"
+#include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 
 namespace {

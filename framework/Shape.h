@@ -1,4 +1,15 @@
 // TShape: the dialog-like top-level window filled with layout elements.
+//
+// Its members are defined by role:
+//   framework/Shape.cpp          construction, the base behaviour of the virtual operations,
+//                                services for elements, process-wide settings, ShapeOfWindow
+//   framework/ShapeSetup.cpp     the create sequence and the setup steps: status bar, measuring
+//                                and placing, help menu, first position; the dialog road's window
+//   framework/ShapeLoops.cpp     running: ShowModal, ShowModeless, RunShape, EndShape, the close
+//                                handling and the teardown; the registry of modeless shapes
+//   framework/ShapeMessages.cpp  the window procedures and the routing table of messages
+// How a window finds its shape is framework/WindowBinding; the window menu, placement and
+// position are framework/SystemMenu, SystemCommands, Placement and ShapePosition.
 #pragma once
 
 #include <windows.h>
@@ -31,6 +42,11 @@ public:
     TShape(HWND owner, TElement* const* elements);
     TShape(HWND owner, TElement* first, ...);
     ~TShape() override;
+
+    static const char* const ClassName; // "ShapeClass"
+    static const DWORD WindowStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU;
+    static const int FirstAutomaticId = 5000;
+    static const UINT HelpMenuCommand = 9999;
 
     // The virtual operations, in slot order.
     virtual HWND Create();

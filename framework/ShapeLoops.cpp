@@ -1,5 +1,8 @@
-// The modal loop, modeless shapes and their registry, message pumping and shape teardown.
+// Running shapes: the modal loop, modeless shapes and their registry, message pumping, one-shot
+// shapes, ending and closing, and the teardown.
 #include "framework/ShapeLoops.h"
+
+#include <mmsystem.h>
 
 #include <list>
 
@@ -193,4 +196,66 @@ void TShape::ShowModeless(int command, TElement* first, ...)
     rootGroup.AppendArguments(first, rest);
     va_end(rest);
     ShowModeless(command);
+}
+
+void TShape::EndShape(int code)
+{
+    resultCode = code;
+    if (!SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)) {
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (HandleClose()) EndDialog(hwnd, code);
+}
+
+bool TShape::HandleClose()
+{
+    if (!CanClose()) return false;
+    if (stopSoundOnClose) PlaySoundA(nullptr, nullptr, SND_ASYNC);
+    OnClosing();
+    if (!owner || !IsWindow(owner)) return true;
+    if (notificationCommand) {
+        WPARAM command = (static_cast<WPARAM>(static_cast<unsigned>(resultCode)) << 16) |
+                         (static_cast<unsigned>(notificationCommand) & 0xFFFF);
+        PostMessageA(owner, WM_COMMAND, command & 0xFFFFFFFFu, reinterpret_cast<LPARAM>(hwnd));
+        return true;
+    }
+    // Before the window goes, so that Windows activates the owner and not another program.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (IsWindowEnabled(owner)) SetActiveWindow(owner);
+    return true;
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, TElement* const* elements)
+{
+    return RunShape(owner, placementName, static_cast<const char*>(nullptr), elements);
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* const* elements)
+{
+    TShape shape(owner, titleText);
+    shape.SetPlacement(nullptr, placementName);
+    return shape.ShowModal(elements);
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, TElement* first, ...)
+{
+    TShape shape(owner, static_cast<const char*>(nullptr));
+    shape.SetPlacement(nullptr, placementName);
+    va_list rest;
+    va_start(rest, first);
+    shape.rootGroup.AppendArguments(first, rest);
+    va_end(rest);
+    return shape.ShowModal();
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* first, ...)
+{
+    TShape shape(owner, titleText);
+    shape.SetPlacement(nullptr, placementName);
+    va_list rest;
+    va_start(rest, first);
+    shape.rootGroup.AppendArguments(first, rest);
+    va_end(rest);
+    return shape.ShowModal();
 }

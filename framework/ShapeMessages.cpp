@@ -9,7 +9,9 @@
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
+#include "framework/Placement.h"
+#include "framework/SystemCommands.h"
+#include "framework/SystemMenu.h"
 #include "framework/TransparentControls.h"
 #include "framework/WindowBinding.h"
 
@@ -17,7 +19,6 @@ namespace {
 
 const char dropDownClass[] = "FloatComboListClass";
 const char dropDownTitle[] = "DropDownList";
-const UINT helpMenuCommand = 9999;
 
 HWND Handle(TShape& shape) { return shape.Handle(); }
 
@@ -103,6 +104,46 @@ TShapeMessages::Row TShapeMessages::Find(UINT message)
     for (const RowEntry& entry : rows)
         if (entry.message == message) return entry.row;
     return nullptr;
+}
+
+LRESULT CALLBACK TShape::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return TWindowLongBinding::Route(window, message, wParam, lParam,
+                                     [](TWindow& object, UINT message, WPARAM wParam, LPARAM lParam) {
+                                         return static_cast<TShape&>(object).WindowProc(message, wParam, lParam);
+                                     });
+}
+
+INT_PTR CALLBACK TShape::PreDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TShape* shape = ShapeProperty(window);
+    if (!shape) {
+        if (message != WM_INITDIALOG) return 0;
+        shape = reinterpret_cast<TShape*>(lParam);
+        shape->hwnd = window;
+        shape->dialogHosted = true;
+        shape->AdoptDialogWindow();
+    }
+    return shape->DialogProc(message, wParam, lParam);
+}
+
+LRESULT TShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    bool notHandled = false;
+    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
+    return notHandled ? DefWindowProcA(hwnd, message, wParam, lParam) : result;
+}
+
+INT_PTR TShape::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) Setup();
+    bool notHandled = false;
+    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
+    if (notHandled) return FALSE;
+    // Colour messages answer with the brush itself, not through the dialog result.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return result;
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
 LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
@@ -326,7 +367,7 @@ LRESULT TShapeMessages::Command(TShape& shape, UINT message, WPARAM wParam, LPAR
         CloseDropDownLists();
         return -1;
     }
-    if (id == static_cast<int>(helpMenuCommand)) {
+    if (id == static_cast<int>(TShape::HelpMenuCommand)) {
         MessageBeep(MB_ICONASTERISK);
         WinHelpA(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
         return -1;
@@ -409,13 +450,14 @@ LRESULT TShapeMessages::SizeMove(TShape& shape, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_ENTERSIZEMOVE:
-        BeginSnapTracking(&shape);
+        shape.SnapTracker().BeginTracking();
         break;
     case WM_EXITSIZEMOVE:
-        if (EndSnapTracking(&shape) && !shape.PlacementName().IsEmpty()) StorePlacement(&shape);
+        if (shape.SnapTracker().EndTracking() && !shape.PlacementName().IsEmpty()) StorePlacement(&shape);
         break;
     default:
-        TrackSnap(&shape, message == WM_SIZING ? static_cast<int>(wParam) : 0, reinterpret_cast<RECT*>(lParam));
+        if (RECT* proposed = reinterpret_cast<RECT*>(lParam))
+            shape.SnapTracker().Follow(message == WM_SIZING ? static_cast<int>(wParam) : 0, *proposed);
         return TRUE;
     }
     notHandled = true;

@@ -9,6 +9,8 @@ using TTransparentClass = TBoundSuperclass<TTransparentControl, &TTransparentCon
 enum TTransparentKind { transparentEdit, transparentStatic, transparentButton, transparentPushButton };
 
 TTransparentClass& TransparentClass(TTransparentKind kind);
+// The class of a transparent control; null for any other window.
+TTransparentClass* TransparentClassOf(HWND control);
 // The common handling: WM_ENABLE and WM_ERASEBKGND, everything else to the system class.
 LRESULT ForwardTransparent(const TTransparentClass& superclass, HWND window, UINT message, WPARAM wParam,
                            LPARAM lParam);

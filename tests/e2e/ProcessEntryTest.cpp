@@ -65,6 +65,7 @@ TEST_F(ProcessEntry, ParsesTheRealCommandLineAndRunsTheApplication)
     EXPECT_EQ(0u, ReadNumber("RestoreIndex"));
     EXPECT_EQ("2", ReadText("RestoreValue"));
     EXPECT_EQ(1u, ReadNumber("InstanceKept"));
+    EXPECT_EQ(20u, ReadNumber("TeardownRuns")); // every release routine runs, however many there are
 }
 
 TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)

@@ -183,6 +183,21 @@ TEST_F(FileListboxTest, SelectionFollowsTheCurrentEntryBothWays)
     EXPECT_NE(nullptr, GetPropA(List(), "FileFilter"));
 }
 
+// Shapes are set up again and again (the settings window opens many times): each setup's
+// right-click menu replaces the one before.
+TEST_F(FileListboxTest, SettingUpTwiceLeavesOneRightClickMenu)
+{
+    Show({"C:\1.wav"});
+    const HMENU first = box.Menu();
+    ASSERT_TRUE(IsMenu(first));
+    DestroyWindow(shape.Handle());
+    PumpPending();
+    shape.ShowModeless(0);
+    PumpPending();
+    EXPECT_FALSE(IsMenu(first));
+    EXPECT_TRUE(IsMenu(box.Menu()));
+}
+
 TEST_F(FileListboxTest, DisablingKeepsDeleteOffWithoutASelection)
 {
     Show({"C:\\1.wav"});

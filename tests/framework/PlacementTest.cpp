@@ -6,7 +6,6 @@
 #include "RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "framework/Placement.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/SystemMenu.h"
 #include "framework/TestElements.h"

@@ -8,7 +8,6 @@
 #include "RegistryTestKey.h"
 #include "UnixCommand.h"
 #include "framework/Placement.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/SnapTracker.h"
 #include "framework/TestElements.h"
@@ -194,13 +193,13 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
     GetWindowRect(window, &frame);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
     MoveWindow(window, 120, 260, width, height, TRUE);
-    BindSnapTracker(&shape);
-    BeginSnapTracking(&shape);
+    shape.SnapTracker().Bind(window);
+    shape.SnapTracker().BeginTracking();
 
     RECT proposed{120, 260, 120 + width, 260 + height};
     int toOther = 600 - 4 - proposed.right; // right edge 4 pixels short of the other window
     OffsetRect(&proposed, toOther, -7);      // top 3 pixels below the other window's top
-    TrackSnap(&shape, 0, &proposed);
+    shape.SnapTracker().Follow(0, proposed);
     EXPECT_EQ(600, proposed.right);
     EXPECT_EQ(250, proposed.top);
     EXPECT_EQ(width, proposed.right - proposed.left);
@@ -208,9 +207,9 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
     RECT area = ScreenWorkArea();
     RECT toEdge = proposed;
     OffsetRect(&toEdge, area.left + 6 - toEdge.left, 0);
-    TrackSnap(&shape, 0, &toEdge);
+    shape.SnapTracker().Follow(0, toEdge);
     EXPECT_EQ(area.left, toEdge.left);
-    EndSnapTracking(&shape);
+    shape.SnapTracker().EndTracking();
 
     DestroyWindow(window);
     DestroyWindow(other);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "foundation/MenuHelpers.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"

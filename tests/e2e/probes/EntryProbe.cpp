@@ -6,6 +6,21 @@
 #include "foundation/ProcessEntry.h"
 #include "foundation/RegistrySection.h"
 
+namespace {
+
+int teardownRuns = 0;
+
+void CountTeardown() { ++teardownRuns; }
+
+// Registered first, so it runs last: how many routines ran before it, and itself.
+void RecordTeardown()
+{
+    TRegistrySection section(ApplicationStore(), "");
+    section.Store().WriteDword("TeardownRuns", static_cast<DWORD>(teardownRuns + 1));
+}
+
+} // namespace
+
 THeapString ApplicationKeyPath() { return THeapString("Software\\Orvik\\KelvaneTest\\EntryProbe"); }
 
 THeapString ApplicationDisplayName() { return THeapString("EntryProbe"); }
@@ -28,5 +43,7 @@ int ApplicationMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     store.WriteDword("RestoreIndex", static_cast<DWORD>(restore));
     store.WriteString("RestoreValue", restore >= 0 ? SwitchValue(restore) : THeapString("-"));
     store.WriteDword("InstanceKept", instance == ProgramInstance() ? 1 : 0);
+    AtProcessTeardown(&RecordTeardown);
+    for (int i = 0; i < 19; ++i) AtProcessTeardown(&CountTeardown);
     return 7;
 }
