@@ -1,6 +1,8 @@
 // Icon sources: loading icons of one size from the system, modules, icon files and the shell.
 #include "foundation/IconSource.h"
 
+#include "foundation/IconCache.h"
+
 #include <shellapi.h>
 
 namespace {

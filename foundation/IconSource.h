@@ -96,5 +96,3 @@ private:
 // Width and height of a size kind (0 x 0 for the default size).
 int IconSizeOfKind(int sizeKind);
 
-// The source every other one falls back on: the cached system icon IDI_WINLOGO.
-TIconSource* LastResortIconSource();

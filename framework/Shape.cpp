@@ -29,25 +29,20 @@ TShape::TShape(HWND owner, const char* titleText, TElement* const* elements)
     InitShape(titleText);
 }
 
-TShape::TShape(HWND owner, const char* titleText, TElement* first, ...)
-    : TWindow(owner), rootGroup(12, 12, static_cast<TElement* const*>(nullptr))
+TShape::TShape(HWND owner, const char* titleText, TElement* first, ...) : TShape(owner, titleText)
 {
-    InitShape(titleText);
     va_list rest;
     va_start(rest, first);
     rootGroup.AppendArguments(first, rest);
     va_end(rest);
 }
 
-TShape::TShape(HWND owner, TElement* const* elements) : TWindow(owner), rootGroup(12, 12, elements)
+TShape::TShape(HWND owner, TElement* const* elements) : TShape(owner, static_cast<const char*>(nullptr), elements)
 {
-    InitShape(nullptr);
 }
 
-TShape::TShape(HWND owner, TElement* first, ...)
-    : TWindow(owner), rootGroup(12, 12, static_cast<TElement* const*>(nullptr))
+TShape::TShape(HWND owner, TElement* first, ...) : TShape(owner, static_cast<const char*>(nullptr))
 {
-    InitShape(nullptr);
     va_list rest;
     va_start(rest, first);
     rootGroup.AppendArguments(first, rest);

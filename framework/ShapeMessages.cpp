@@ -8,11 +8,11 @@
 #include "foundation/Handles.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
-#include "framework/Shape.h"
 #include "framework/Placement.h"
+#include "framework/Shape.h"
 #include "framework/SystemCommands.h"
 #include "framework/SystemMenu.h"
-#include "framework/TransparentControls.h"
+#include "framework/TransparentButton.h"
 #include "framework/WindowBinding.h"
 
 namespace {

@@ -1,7 +1,8 @@
 // TTransparentButton: check boxes, radio buttons, group boxes and owner-drawn push buttons
 // painted over the parent's background, with the default frame following the focus.
-#include "framework/TransparentControls.h"
+#include "framework/TransparentButton.h"
 
+#include "framework/TransparentControls.h"
 #include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/SystemChecks.h"

@@ -29,13 +29,6 @@ TTransparentControl* TransparentControlOf(HWND control);
 // A "TransparentPushButton" whose record carries the default flag.
 bool IsTransparentDefaultButton(HWND control);
 
-// Owner-drawn push buttons answer WM_DRAWITEM and WM_MEASUREITEM of type ODT_BUTTON reflected
-// to them; the measuring for an item without a window of the shape is this. TRUE when handled.
-BOOL DrawTransparentPushButton(const DRAWITEMSTRUCT& item);
-BOOL MeasureTransparentPushButton(HWND shape, MEASUREITEMSTRUCT& item);
-// The size the push-button element gives its buttons, for items without a window.
-void SetTransparentPushButtonSize(int width, int height);
-
 class TTransparentEditbox {
 public:
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,12 +37,4 @@ public:
 class TTransparentStatic {
 public:
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-};
-
-class TTransparentButton {
-public:
-    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Draws a button the way the library paints it over the parent's background.
-    static void DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
-                           bool withoutDefaultFrame);
 };

@@ -4,6 +4,7 @@
 
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
+#include "framework/TransparentButton.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Transparent controls: the system class before binding, no erasing after it, halo text,
 // button drawing with the default frame, and a window showing them over the background.
 #include "framework/HaloText.h"
+#include "framework/TransparentButton.h"
 #include "framework/TransparentControls.h"
 
 #include "foundation/IconCache.h"
