@@ -146,6 +146,8 @@ protected:
 private:
     friend struct TShapeMessages;
     void InitShape(const char* titleText);
+    static int RunShapeWith(HWND owner, const char* placementName, const char* titleText, TElement* first,
+                            va_list rest);
     void BeforeCreate();
     void RunCreateSequence();
     void Setup();

@@ -240,22 +240,27 @@ int TShape::RunShape(HWND owner, const char* placementName, const char* titleTex
 
 int TShape::RunShape(HWND owner, const char* placementName, TElement* first, ...)
 {
-    TShape shape(owner, static_cast<const char*>(nullptr));
-    shape.SetPlacement(nullptr, placementName);
     va_list rest;
     va_start(rest, first);
-    shape.rootGroup.AppendArguments(first, rest);
+    const int result = RunShapeWith(owner, placementName, nullptr, first, rest);
     va_end(rest);
-    return shape.ShowModal();
+    return result;
 }
 
 int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* first, ...)
 {
-    TShape shape(owner, titleText);
-    shape.SetPlacement(nullptr, placementName);
     va_list rest;
     va_start(rest, first);
-    shape.rootGroup.AppendArguments(first, rest);
+    const int result = RunShapeWith(owner, placementName, titleText, first, rest);
     va_end(rest);
+    return result;
+}
+
+int TShape::RunShapeWith(HWND owner, const char* placementName, const char* titleText, TElement* first,
+                         va_list rest)
+{
+    TShape shape(owner, titleText);
+    shape.SetPlacement(nullptr, placementName);
+    shape.rootGroup.AppendArguments(first, rest);
     return shape.ShowModal();
 }
