@@ -1,6 +1,8 @@
 # Test executables of the Windows build: one GoogleTest program per subsystem folder under
 # tests/, plus the helper programs that end-to-end tests start as real processes.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+# GoogleTest and every test find the project's gtest/internal/custom/gtest-port.h first.
+include_directories(BEFORE ${PROJECT_SOURCE_DIR}/tests/googletest)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 foreach(gtarget gtest gtest_main gmock gmock_main)
@@ -16,7 +18,7 @@ foreach(layer foundation framework controls filelists app)
     endif()
     add_executable(${layer}_tests ${test_sources})
     target_include_directories(${layer}_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${layer}_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
+    target_link_libraries(${layer}_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main shlwapi)
     if(layer STREQUAL app)
         target_link_libraries(${layer}_tests PRIVATE kelvane_app)
     endif()
@@ -39,8 +41,9 @@ file(GLOB e2e_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 if(e2e_sources)
     add_executable(e2e_tests ${e2e_sources})
     target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
-    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}")
+    target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main shlwapi)
+    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
+                                                 KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
         add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
     endif()
@@ -48,3 +51,4 @@ if(e2e_sources)
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
 endif()
+

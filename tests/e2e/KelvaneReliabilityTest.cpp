@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
@@ -122,7 +123,7 @@ protected:
     void TearDown() override
     {
         for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
+            SHDeleteValueA(HKEY_CURRENT_USER, libraryViewKey, name);
         TKelvaneProcessTest::TearDown();
     }
 
@@ -212,8 +213,7 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
     wsprintfA(unique, "kelvane-nopulse-%lu", GetCurrentProcessId());
     const std::string nowhere = std::string("/tmp/") + unique;
     const std::string status = std::string("Z:\\tmp\\") + unique + ".status";
-    const std::string source = __FILE__; // the project's loader choice is scripts/wine-run
-    const std::string wineRun = source.substr(0, source.rfind("tests/e2e/")) + "scripts/wine-run";
+    const std::string wineRun = KELVANE_SOURCE_DIR "/scripts/wine-run"; // the project's loader choice
     const std::string start = "PULSE_SERVER=unix:" + nowhere + "/native PULSE_RUNTIME_PATH=" + nowhere + " '" +
                               wineRun + "' '" KELVANE_BIN_DIR "/kelvane.exe' /restore >/dev/null 2>&1";
     ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere + "; ( " + start + "; echo $? > " + nowhere + ".status ) &"));
@@ -472,3 +472,4 @@ TEST_F(KelvaneReliabilityTest, OddCommandLinesNeitherCrashNorHang)
         EndsCleanly(run, main, what);
     }
 }
+
