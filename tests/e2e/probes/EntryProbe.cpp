@@ -1,5 +1,6 @@
-// A program on the library's process entry that records what the entry parsed and kept,
-// in its own application key, so a test can start it with a real command line.
+// A program on the library's process entry that records what the entry parsed and kept, and
+// the Windows version it is told, in its own application key, so a test can start it with a
+// real command line.
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/HeapStringList.h"
@@ -9,6 +10,18 @@
 THeapString ApplicationKeyPath() { return THeapString("Software\\Orvik\\KelvaneTest\\EntryProbe"); }
 
 THeapString ApplicationDisplayName() { return THeapString("EntryProbe"); }
+
+// The version the system reports, as major * 100 + minor. GetVersionExA would tell a program
+// without a compatibility manifest 6.2 on any later system.
+DWORD SystemVersion()
+{
+    using TRtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    FARPROC found = GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion");
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (!found || reinterpret_cast<TRtlGetVersion>(reinterpret_cast<void*>(found))(&version) != 0) return 0;
+    return version.dwMajorVersion * 100 + version.dwMinorVersion;
+}
 
 int ApplicationMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
@@ -28,5 +41,6 @@ int ApplicationMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     store.WriteDword("RestoreIndex", static_cast<DWORD>(restore));
     store.WriteString("RestoreValue", restore >= 0 ? SwitchValue(restore) : THeapString("-"));
     store.WriteDword("InstanceKept", instance == ProgramInstance() ? 1 : 0);
+    store.WriteDword("WindowsVersion", SystemVersion());
     return 7;
 }
