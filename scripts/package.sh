@@ -26,6 +26,12 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 
+# The link time in a PE file's header (its COFF header follows the "PE\0\0" signature).
+pe_time_stamp() {
+    local header; header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    od -An -tu4 -j$((header + 8)) -N4 "$1" | tr -d ' '
+}
+
 # package SOURCES WORK ZIP: a fresh 32-bit build of SOURCES in the folder WORK, packed into ZIP.
 package() {
     local sources=$1 work=$2 zip=$3
@@ -36,7 +42,11 @@ package() {
         || { cat "$work/configure.log"; return 1; }
     cmake --build "$work/build" --target kelvane -j "$KELVANE_JOBS" >"$work/build.log" 2>&1 \
         || { grep -E 'error|Error' "$work/build.log" | head -n 40; return 1; }
-    i686-w64-mingw32-strip -o "$work/files/kelvane.exe" "$work/build/kelvane.exe"
+    # strip writes the header's link time anew, from SOURCE_DATE_EPOCH or the clock: 0 leaves
+    # it empty, as the linker did.
+    SOURCE_DATE_EPOCH=0 i686-w64-mingw32-strip -o "$work/files/kelvane.exe" "$work/build/kelvane.exe"
+    [ "$(pe_time_stamp "$work/files/kelvane.exe")" = 0 ] \
+        || { say "FAILED: kelvane.exe carries a time stamp in its header"; return 1; }
     cp "$work/build/Kelvane.HLP" "$work/files/Kelvane.HLP"
     sed 's/$/\r/' "$sources/resources/package/readme-ja.txt" | iconv -f UTF-8 -t CP932 >"$work/files/readme.txt"
     python3 "$sources/scripts/make-zip.py" "$zip" "$work/files/kelvane.exe=kelvane.exe" \
