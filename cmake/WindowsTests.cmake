@@ -1,6 +1,8 @@
 # Test executables of the Windows build: one GoogleTest program per subsystem folder under
 # tests/, plus the helper programs that end-to-end tests start as real processes.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+# GoogleTest and every test find the project's gtest/internal/custom/gtest-port.h first.
+include_directories(BEFORE ${PROJECT_SOURCE_DIR}/tests/googletest)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 foreach(gtarget gtest gtest_main gmock gmock_main)
@@ -16,7 +18,7 @@ foreach(layer foundation framework controls filelists app)
     endif()
     add_executable(${layer}_tests ${test_sources})
     target_include_directories(${layer}_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${layer}_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
+    target_link_libraries(${layer}_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main shlwapi)
     if(layer STREQUAL app)
         target_link_libraries(${layer}_tests PRIVATE kelvane_app)
     endif()
@@ -39,7 +41,7 @@ file(GLOB e2e_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 if(e2e_sources)
     add_executable(e2e_tests ${e2e_sources})
     target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main)
+    target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} gmock gtest_main shlwapi)
     target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
                                                  KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
@@ -48,4 +50,17 @@ if(e2e_sources)
     add_dependencies(e2e_tests kelvane ${probes}) # the whole-program tests start real programs
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
+endif()
+
+# The shipped program: every function it imports exists on Windows XP, and its release package
+# comes out the same from two builds. Neither starts a Windows program, so the test command
+# runs them (label no-wine) even where 32-bit Wine cannot run. Commands that are executable
+# targets would run through Wine, so Python is named by its path.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_test(NAME xp_imports
+             COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-xp-imports.py --objdump ${CMAKE_OBJDUMP}
+                     $<TARGET_FILE:kelvane> ${PROJECT_SOURCE_DIR}/../shared/windows-exports)
+    add_test(NAME release_package COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/package.sh --twice)
+    set_tests_properties(xp_imports release_package PROPERTIES LABELS no-wine)
+    set_tests_properties(release_package PROPERTIES TIMEOUT 3600)
 endif()

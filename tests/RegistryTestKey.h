@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
@@ -17,7 +18,7 @@ public:
         std::snprintf(unique, sizeof unique, "%lu_%lu_%d", static_cast<unsigned long>(GetCurrentProcessId()),
                       static_cast<unsigned long>(GetTickCount()), ++serial);
         path = std::string(ContainerPath) + "\\" + unique;
-        RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
     }
     ~TRegistryTestKey() { Remove(); }
     TRegistryTestKey(const TRegistryTestKey&) = delete;
@@ -26,7 +27,7 @@ public:
     // Deletes the whole tree, then the containers if nothing else is left in them.
     void Remove()
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
         if (DeleteIfEmpty(ContainerPath)) DeleteIfEmpty(MakerPath);
     }
 

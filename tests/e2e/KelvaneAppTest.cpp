@@ -1,11 +1,13 @@
 // The real kelvane.exe under Wine: starts, the settings window, the tray, playback heard in
-// the null sink, the start-up shortcut and the version window.
+// the null sink, the start-up shortcut, the version window, and the whole program under the
+// Windows versions that Wine can report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
@@ -66,6 +68,69 @@ bool ClickAt(POINT point)
     char arguments[96];
     wsprintfA(arguments, "/usr/bin/xdotool mousemove %ld %ld click 1", point.x, point.y);
     return StartUnix(arguments);
+}
+
+// A click on the tray icon of a playing program stops the sound; the next one starts it again.
+void ExpectTrayClicksStopAndRestartTheSound(HWND main)
+{
+    POINT icon{};
+    ASSERT_TRUE(TrayIconCentre(icon));
+    ASSERT_TRUE(ClickAt(icon));
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
+    Sleep(300);
+    TSinkRecording silence;
+    Sleep(1500);
+    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
+    EXPECT_EQ(SoundBursts(quiet, 3), 0) << quiet;
+
+    Sleep(800); // two clicks close together would be a double click
+    ASSERT_TRUE(ClickAt(icon));
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000));
+    TSinkRecording again;
+    Sleep(1500);
+    const std::string resumed = ToneWindows(again.Stop(), splitHz);
+    EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
+}
+
+// The Windows version that Wine tells the programs started from now on, for one test; the
+// prefix's own setting comes back at the end.
+class TReportedWindowsVersion {
+public:
+    explicit TReportedWindowsVersion(const char* version)
+    {
+        char old[32] = "";
+        DWORD size = sizeof old;
+        hadSetting = RegGetValueA(HKEY_CURRENT_USER, wineKey, "Version", RRF_RT_REG_SZ, nullptr, old, &size) ==
+                     ERROR_SUCCESS;
+        previous = old;
+        SHSetValueA(HKEY_CURRENT_USER, wineKey, "Version", REG_SZ, version, lstrlenA(version) + 1);
+    }
+    ~TReportedWindowsVersion()
+    {
+        if (hadSetting)
+            SHSetValueA(HKEY_CURRENT_USER, wineKey, "Version", REG_SZ, previous.c_str(),
+                        static_cast<DWORD>(previous.size() + 1));
+        else
+            SHDeleteValueA(HKEY_CURRENT_USER, wineKey, "Version");
+    }
+    TReportedWindowsVersion(const TReportedWindowsVersion&) = delete;
+    TReportedWindowsVersion& operator=(const TReportedWindowsVersion&) = delete;
+
+private:
+    static constexpr const char* wineKey = "Software\\Wine";
+    bool hadSetting;
+    std::string previous;
+};
+
+// The major Windows version that a newly started program finds, as the entry probe records it.
+DWORD MajorVersionOfANewProgram()
+{
+    const char probeKey[] = "Software\\Orvik\\KelvaneTest\\EntryProbe";
+    if (RunProcess("\"" + ProgramBesideTests("EntryProbe.exe") + "\"") != 7) return 0;
+    DWORD version = 0, size = sizeof version;
+    RegGetValueA(HKEY_CURRENT_USER, probeKey, "WindowsVersion", RRF_RT_REG_DWORD, nullptr, &version, &size);
+    SHDeleteKeyA(HKEY_CURRENT_USER, probeKey);
+    return version / 100;
 }
 
 } // namespace
@@ -223,24 +288,48 @@ TEST_F(KelvaneAppTest, TwoTonesAlternateAndTrayClicksStopAndStartAgain)
         EXPECT_LE(runs[i].windows, toneWindows * 3 / 2) << "run " << i << " in " << windows;
 
     if (!HaveUnixProgram(xdotool)) GTEST_SKIP() << "no xdotool";
-    POINT icon{};
-    ASSERT_TRUE(TrayIconCentre(icon));
-    ASSERT_TRUE(ClickAt(icon));
-    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
-    Sleep(300);
-    TSinkRecording silence;
-    Sleep(1500);
-    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
-    EXPECT_EQ(SoundBursts(quiet, 3), 0) << quiet;
-
-    Sleep(800); // two clicks close together would be a double click
-    ASSERT_TRUE(ClickAt(icon));
-    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000));
-    TSinkRecording again;
-    Sleep(1500);
-    const std::string resumed = ToneWindows(again.Stop(), splitHz);
-    EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
+    ExpectTrayClicksStopAndRestartTheSound(main);
 }
+
+struct TWindowsVersion {
+    const char* wineName;
+    DWORD major;
+};
+
+void PrintTo(const TWindowsVersion& version, std::ostream* out) { *out << version.wineName; }
+
+class WindowsVersionTest : public KelvaneAppTest, public ::testing::WithParamInterface<TWindowsVersion> {};
+
+// The whole program, with Wine telling it that it runs on another Windows: a manual start, OK,
+// the tray icon stopping and restarting the sound, and Exit.
+TEST_P(WindowsVersionTest, ManualStartOkTrayClicksAndExit)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec") || !HaveUnixProgram(xdotool)) GTEST_SKIP() << "no parec or xdotool";
+    TReportedWindowsVersion reported(GetParam().wineName);
+    ASSERT_EQ(MajorVersionOfANewProgram(), GetParam().major);
+    SilenceNotice("Register");
+    SilenceNotice("Unregister");
+    TKelvaneRun run("\"" + Tone("tone.wav", lowHz, 2.0) + "\"");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    PressButton(main, IDOK);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000)) << run.Describe();
+    EXPECT_TRUE(FileExists(StartupShortcutPath()));
+    ExpectTrayClicksStopAndRestartTheSound(main);
+
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    DWORD status = 1;
+    ASSERT_TRUE(run.Ended(15000, &status));
+    EXPECT_EQ(status, 0u);
+    EXPECT_FALSE(FileExists(StartupShortcutPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, WindowsVersionTest,
+                         ::testing::Values(TWindowsVersion{"winxp", 5}, TWindowsVersion{"win10", 10}),
+                         [](const ::testing::TestParamInfo<TWindowsVersion>& version) {
+                             return std::string(version.param.wineName);
+                         });
 
 TEST_F(KelvaneAppTest, OneEntryRepeats)
 {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
@@ -14,13 +15,14 @@
 #include "SinkRecording.h"
 #include "UnixCommand.h"
 #include "framework/Placement.h"
+#include "framework/ThreadObject.h"
 
 namespace {
 
 const char libraryViewKey[] = "Software\\Orvik\\VantryLibrary\\View";
 const char errorTitle[] = "MCI Error";
 const int stateEmpty = 0, statePlaying = 1, stateStopped = 3;
-const WPARAM playCommand = 202, exitCommand = 199;
+const WPARAM playCommand = 202, stopCommand = 204, exitCommand = 199;
 const UINT translucencyCommand = 63084, keepPositionMode = 63081;
 
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
@@ -117,12 +119,41 @@ int SwitchTranslucencyOn(HWND main)
     return -1;
 }
 
+// A window whose thread takes no message once the window exists: a caller that never answers.
+class THungCaller : public TThread {
+public:
+    THungCaller() : made(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+    {
+        if (Start(0)) WaitForSingleObject(made, 10000);
+    }
+    ~THungCaller() override
+    {
+        SetEvent(release);
+        Wait(INFINITE);
+        CloseHandle(made);
+        CloseHandle(release);
+    }
+    HWND Window() const { return window; }
+
+private:
+    void Execute() override
+    {
+        window = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetEvent(made);
+        WaitForSingleObject(release, INFINITE);
+        DestroyWindow(window);
+    }
+
+    HANDLE made, release;
+    HWND window = nullptr;
+};
+
 class KelvaneReliabilityTest : public TKelvaneProcessTest {
 protected:
     void TearDown() override
     {
         for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
+            SHDeleteValueA(HKEY_CURRENT_USER, libraryViewKey, name);
         TKelvaneProcessTest::TearDown();
     }
 
@@ -470,4 +501,28 @@ TEST_F(KelvaneReliabilityTest, OddCommandLinesNeitherCrashNorHang)
         EXPECT_EQ(player.entries, line.entries) << what;
         EndsCleanly(run, main, what);
     }
+}
+
+// A state query from a caller that never takes the answer (hung, or hostile) holds the player
+// for a moment only: a command posted after it is carried out within the answer's short wait.
+TEST_F(KelvaneReliabilityTest, CallerThatNeverAnswersTheStateQueryHoldsThePlayerOnlyBriefly)
+{
+    const std::string tone = folder.Path() + "\\held.wav";
+    ASSERT_TRUE(WriteToneFile(tone, 440, 10.0));
+    StorePlayList({tone});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, statePlaying, 10000));
+    THungCaller hung;
+    ASSERT_NE(hung.Window(), nullptr);
+
+    const DWORD start = GetTickCount();
+    PostMessageA(main, StateQueryMessage, reinterpret_cast<WPARAM>(hung.Window()), 0);
+    PostMessageA(main, WM_COMMAND, stopCommand, 0);
+    EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 5000)) << "the player is held by the caller";
+    const DWORD held = GetTickCount() - start;
+    EXPECT_GE(held, 500u) << "the answer did not wait for the caller at all";
+    EXPECT_LT(held, 3000u);
+    EndsCleanly(run, main, "hung caller");
 }

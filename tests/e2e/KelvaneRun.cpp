@@ -2,6 +2,7 @@
 #include "KelvaneRun.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
 #include "ProcessRunner.h"
 
@@ -9,7 +10,6 @@ const char KelvaneKey[] = "Software\\Orvik\\Kelvane\\1.x";
 
 namespace {
 
-const UINT stateQueryMessage = WM_APP + 9001;
 const char shapeClass[] = "ShapeClass";
 
 TPlayerSnapshot* answer = nullptr; // filled while a query waits
@@ -163,7 +163,7 @@ bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot)
     TPlayerSnapshot received;
     answer = &received;
     DWORD_PTR entries = 0;
-    LRESULT sent = SendMessageTimeoutA(mainWindow, stateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0,
+    LRESULT sent = SendMessageTimeoutA(mainWindow, StateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0,
                                        SMTO_ABORTIFHUNG, 5000, &entries);
     answer = nullptr;
     if (!sent || received.state < 0) return false;
@@ -252,13 +252,13 @@ std::string ChildTexts(HWND shape)
 
 void ClearKelvaneSettings()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, KelvaneKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, KelvaneKey);
     DeleteFileA(StartupShortcutPath().c_str());
 }
 
 void StorePlayList(const std::vector<std::string>& paths)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(KelvaneKey) + "\\MusicFileList").c_str());
+    SHDeleteKeyA(HKEY_CURRENT_USER, (std::string(KelvaneKey) + "\\MusicFileList").c_str());
     HKEY list = OpenKelvaneKey("MusicFileList");
     for (size_t i = 0; list && i < paths.size(); ++i) {
         char name[16];

@@ -35,6 +35,8 @@ struct TPlayerSnapshot {
     std::string currentFile;
     int entries = -1;
 };
+// The program's state query: wParam names the window that gets the answer as WM_COPYDATA.
+const UINT StateQueryMessage = WM_APP + 9001;
 bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot);
 // Polls until the player reaches `state`; the last snapshot in `last`.
 bool WaitForPlayerState(HWND mainWindow, int state, DWORD timeoutMs, TPlayerSnapshot* last = nullptr);

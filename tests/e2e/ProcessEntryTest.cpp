@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -45,8 +46,8 @@ DWORD ReadNumber(const char* name)
 
 class ProcessEntry : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
+    void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, probeKey); }
+    void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, probeKey); }
     std::string probe = ProgramBesideTests("EntryProbe.exe");
 };
 

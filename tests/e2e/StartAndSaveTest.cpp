@@ -1,6 +1,8 @@
 // Races of real processes: copies started at the same moment, and a save killed half-way.
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -22,7 +24,7 @@ const char saveKey[] = "Software\\Orvik\\KelvaneTest\\SaveProbe";
 
 void WriteList(const std::string& key, const char* prefix, int count)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
     HKEY list = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list, nullptr))
         return;
@@ -143,5 +145,5 @@ TEST(InterruptedSaveTest, KilledSaveNeverLosesOrInventsEntries)
         }
         stored = loaded;
     }
-    RegDeleteTreeA(HKEY_CURRENT_USER, saveKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, saveKey);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
@@ -103,8 +104,8 @@ public:
     }
     ~TTestFileType()
     {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, extension.c_str());
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, typeName.c_str());
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, extension.c_str());
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, typeName.c_str());
     }
 
 private:
