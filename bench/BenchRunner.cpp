@@ -13,7 +13,7 @@
 #include "BenchSetup.h"
 #include "BenchTable.h"
 #include "KelvaneRun.h"
-#include "ProcessRunner.h"
+#include "support/TempFolder.h"
 #include "ResidentBench.h"
 #include "ScaleBench.h"
 #include "SinkRecording.h"
@@ -150,7 +150,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_runner: kelvane.exe already runs in this Wine prefix; end it first\n");
         return 2;
     }
-    TemporaryFolder scratch;
+    TTempFolder scratch;
     setup.scratch = scratch.Path();
     setup.lowTone = scratch.Path() + "\\low.wav";
     setup.highTone = scratch.Path() + "\\high.wav";

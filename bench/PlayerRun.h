@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "KelvaneRun.h"
 
 class TPlayerRun {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "BoxDriver.h"
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "controls/MessageBox.h"
 
 namespace {

@@ -1,18 +1,12 @@
 // List persistence: numbered values, the rebuilt subkey, the stop at a gap, "SelectText" and interrupted saves.
 #include <gtest/gtest.h>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "controls/ListElement.h"
 #include "foundation/RegistrySection.h"
+#include "support/StringLists.h"
 
 namespace {
-
-THeapStringList ListOf(std::initializer_list<const char*> texts)
-{
-    THeapStringList list;
-    for (const char* text : texts) list.Append(text);
-    return list;
-}
 
 THeapStringList ValueNames(const TRegistryTestKey& testKey, const char* subkey)
 {

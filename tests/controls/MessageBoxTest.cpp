@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "BoxDriver.h"
-#include "RegistryTestKey.h"
 #include "controls/MessageBox.h"
 #include "controls/StereotypeCheckElement.h"
 #include "foundation/GlobalStores.h"
@@ -15,6 +14,9 @@
 #include "foundation/SystemSound.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
+#include "support/Seam.h"
 
 namespace {
 
@@ -40,14 +42,6 @@ int AskQuestion(const char* title, const TRegistryTestKey& testKey, int icon = I
 void TickCheckBox(HWND box)
 {
     SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX), BM_CLICK, 0, 0);
-}
-
-void HoldShift(bool down)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
 }
 
 std::vector<std::string> played;
@@ -147,8 +141,8 @@ TEST(MessageBoxTest, ShiftShowsARememberedBoxTickedAndUntickingStoresZero)
     DWORD ok = IDOK;
     testKey.SetRaw("WithoutStereotype", "ForceWrite_WhenExist", REG_DWORD, &ok, sizeof ok);
     bool wasTicked = false;
-    HoldShift(true);
     {
+        THeldKeys shift({VK_SHIFT});
         TBoxDriver driver("Shifted", {[&](HWND box) {
                                           wasTicked = SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX),
                                                                    BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -158,7 +152,6 @@ TEST(MessageBoxTest, ShiftShowsARememberedBoxTickedAndUntickingStoresZero)
         EXPECT_EQ(IDOK, AskQuestion("Shifted", testKey));
         EXPECT_EQ(1, driver.shownCount);
     }
-    HoldShift(false);
     EXPECT_TRUE(wasTicked);
     EXPECT_EQ(0, StoredAnswer(testKey, "ForceWrite_WhenExist"));
 
@@ -195,7 +188,7 @@ TEST(MessageBoxTest, AnAnswerWithoutItsButtonShowsTheBox)
 
 TEST(MessageBoxTest, HelpOpensTheHelpFileAndKeepsTheBoxOpen)
 {
-    THelpOpener previous = ReplaceHelpOpener(RecordHelp);
+    TSeam helpOpener(ReplaceHelpOpener, RecordHelp);
     helpCall = THelpCall();
     TButtonDescriptor ok(IDOK, "OK", "OK_ICON"), help(9, "ﾍﾙﾌﾟ", nullptr, 42);
     TButtonDescriptor* buttons[] = {&ok, &help, nullptr};
@@ -206,7 +199,6 @@ TEST(MessageBoxTest, HelpOpensTheHelpFileAndKeepsTheBoxOpen)
                                       TBoxDriver::Press(box, IDOK);
                                   }});
     EXPECT_EQ(IDOK, RunMessageBox(nullptr, "Helpful", "Helpful", IconAsterisk, "Help?", buttons, false));
-    ReplaceHelpOpener(previous);
     EXPECT_TRUE(openAfterHelp);
     EXPECT_EQ(1, helpCall.count);
     EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), helpCall.command);
@@ -260,7 +252,7 @@ TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
 
     TRegistryTestKey testKey;
     TBeepSetting beep;
-    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    TSeam sounds(ReplaceSoundPlayer, RecordSound);
     const char* settings[] = {"NO", "no", "はい", nullptr};
     for (const char* setting : settings) {
         beep.Set(setting);
@@ -274,17 +266,6 @@ TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
         else
             EXPECT_EQ(std::vector<std::string>{"SystemExclamation"}, played) << (setting ? setting : "(absent)");
     }
-    ReplaceSoundPlayer(previous);
-}
-
-// Kept open for a screenshot: run with --gtest_also_run_disabled_tests.
-TEST(MessageBoxTest, DISABLED_QuestionBoxForAScreenshot)
-{
-    TRegistryTestKey testKey;
-    std::vector<TBoxDriver::TStep> wait(150, [](HWND) {});
-    wait.push_back([](HWND box) { TBoxDriver::Press(box, IDOK); });
-    TBoxDriver driver("Kelvane", wait);
-    EXPECT_EQ(IDOK, AskQuestion("Kelvane", testKey));
 }
 
 // The execution log tells of a log file it cannot open through the real box once the
@@ -321,7 +302,7 @@ TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
 {
     TBeepSetting beep;
     beep.Set(nullptr);
-    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    TSeam sounds(ReplaceSoundPlayer, RecordSound);
     played.clear();
     TShape shape(nullptr, "Sounds");
     TSystemIconElement error(IconHand), info(IconAsterisk), logo(12345);
@@ -342,5 +323,4 @@ TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
     EXPECT_TRUE(PlayIconSound(SystemIconHandle(IconQuestion), false));
     EXPECT_FALSE(PlayIconSound(static_cast<const TSystemIconElement*>(nullptr), true));
     EXPECT_EQ((std::vector<std::string>{".Default", "SystemQuestion"}), played);
-    ReplaceSoundPlayer(previous);
 }

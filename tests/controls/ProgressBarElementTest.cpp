@@ -6,7 +6,7 @@
 #include "controls/ProgressBarElement.h"
 #include "framework/ShapeLoops.h"
 #include "framework/Shape.h"
-#include "ScreenPixels.h"
+#include "support/ScreenPixels.h"
 
 namespace {
 

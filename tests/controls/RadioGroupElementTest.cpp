@@ -1,7 +1,7 @@
 // Radio groups and check boxes: columns, companions, clicks, refreshing both ways and stored values.
 #include <gtest/gtest.h>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "controls/CheckBoxElement.h"
 #include "controls/RadioGroupElement.h"
 #include "foundation/RegistrySection.h"

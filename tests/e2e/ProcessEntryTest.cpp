@@ -1,12 +1,17 @@
 // Starts a program built on the process entry as a real process with real command lines
 // and reads back, from the registry, what its entry parsed and kept.
-#include "ProcessRunner.h"
+#include "ScopedFileTypeCommand.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "KelvaneRun.h"
+#include "support/ChildProcess.h"
+#include "support/TempFolder.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -79,15 +84,16 @@ TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)
 // only, at the probe itself, which then records the path it was asked to open.
 TEST_F(ProcessEntry, HelpSwitchOpensTheHelpFileAndEnds)
 {
-    TemporaryFolder folder;
+    TTempFolder folder;
     std::string copy = folder.Path() + "\\HelpProbe.exe";
     ASSERT_TRUE(CopyFileA(probe.c_str(), copy.c_str(), FALSE));
     std::string helpFile = folder.Path() + "\\HelpProbe.HLP";
-    ASSERT_TRUE(WriteSmallFile(helpFile, "?_"));
+    ASSERT_TRUE(TTempFolder::Write(helpFile, "?_"));
     ScopedFileTypeCommand association(".hlp", "\"" + probe + "\" /opened \"%1\"");
 
     EXPECT_EQ(static_cast<DWORD>(-1), RunProcess("\"" + copy + "\" /HELP"));
-    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, probeKey, "Switches", 20000));
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(HKEY_CURRENT_USER, probeKey, "Switches"); }, 20000,
+                          "the opened probe's record"));
     EXPECT_EQ((std::vector<std::string>{"/opened"}), ReadList("Switches"));
     std::vector<std::string> opened = ReadList("Arguments");
     ASSERT_EQ(1u, opened.size());

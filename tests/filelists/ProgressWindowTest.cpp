@@ -2,42 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <vector>
 
 #include "filelists/ProgressWindow.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "support/OwnerWindow.h"
 
 namespace {
-
-std::vector<WPARAM> ownerCommands;
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COMMAND) ownerCommands.push_back(wParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// A plain top-level window that records the commands it is sent.
-class TOwnerWindow {
-public:
-    TOwnerWindow()
-    {
-        WNDCLASSA description = {};
-        description.lpfnWndProc = &OwnerProc;
-        description.hInstance = GetModuleHandleA(nullptr);
-        description.lpszClassName = "ProgressOwnerTest";
-        RegisterClassA(&description);
-        window = CreateWindowExA(0, "ProgressOwnerTest", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                 nullptr, description.hInstance, nullptr);
-        ownerCommands.clear();
-    }
-    ~TOwnerWindow() { DestroyWindow(window); }
-    TOwnerWindow(const TOwnerWindow&) = delete;
-    TOwnerWindow& operator=(const TOwnerWindow&) = delete;
-
-    HWND window;
-};
 
 void Press(HWND shape, int id)
 {
@@ -62,21 +33,11 @@ SIZE BarSize(HWND shape)
     return SIZE{client.right, client.bottom};
 }
 
-// Gives the posted closing messages time to arrive and be handled.
-void PumpFor(int milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    while (GetTickCount() < end) {
-        PumpPending();
-        Sleep(10);
-    }
-}
-
 } // namespace
 
 TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::FolderScan);
     progress.Show();
     HWND shape = progress.Handle();
@@ -110,34 +71,34 @@ TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
     progress.Close();
     EXPECT_FALSE(IsWindow(shape));
     EXPECT_EQ(ModelessShapeCount(), 0);
-    PumpFor(50);
-    ASSERT_EQ(ownerCommands.size(), 1u);
-    EXPECT_EQ(LOWORD(ownerCommands[0]), TProgressWindow::NotificationCommand);
-    EXPECT_EQ(HIWORD(ownerCommands[0]), 1);
+    PumpPending(); // the posted closing messages
+    ASSERT_EQ(owner.commands.size(), 1u);
+    EXPECT_EQ(LOWORD(owner.commands[0].wParam), TProgressWindow::NotificationCommand);
+    EXPECT_EQ(HIWORD(owner.commands[0].wParam), 1);
 }
 
 TEST(ProgressWindowTest, StopEnablesTheOwnerAndEndsTheWindowWithTwo)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::FolderScan);
     progress.Show();
     EnableWindow(owner.window, FALSE); // as a caller that blocks its window during the scan
     HWND shape = progress.Handle();
     Press(shape, TProgressWindow::StopId);
-    PumpFor(50);
+    PumpPending(); // the posted closing messages
     EXPECT_FALSE(progress.IsOpen());
     EXPECT_FALSE(IsWindow(shape));
     EXPECT_TRUE(IsWindowEnabled(owner.window));
-    ASSERT_EQ(ownerCommands.size(), 1u);
-    EXPECT_EQ(LOWORD(ownerCommands[0]), TProgressWindow::NotificationCommand);
-    EXPECT_EQ(HIWORD(ownerCommands[0]), TProgressWindow::StopId);
+    ASSERT_EQ(owner.commands.size(), 1u);
+    EXPECT_EQ(LOWORD(owner.commands[0].wParam), TProgressWindow::NotificationCommand);
+    EXPECT_EQ(HIWORD(owner.commands[0].wParam), TProgressWindow::StopId);
     progress.Close(); // nothing left to close
     EXPECT_EQ(ModelessShapeCount(), 0);
 }
 
 TEST(ProgressWindowTest, AddingWindowHasNoButtonsAndCannotBeClosedByTheUser)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::AddingPaths, 2 * 25);
     progress.Show();
     HWND shape = progress.Handle();
@@ -150,7 +111,7 @@ TEST(ProgressWindowTest, AddingWindowHasNoButtonsAndCannotBeClosedByTheUser)
     EXPECT_FALSE(progress.Shape().Closable());
 
     SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PumpFor(50);
+    PumpPending(); // the posted closing messages
     EXPECT_TRUE(progress.IsOpen());
     progress.Close();
     EXPECT_FALSE(IsWindow(shape));

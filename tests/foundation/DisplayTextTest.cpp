@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "foundation/DisplayText.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/SystemChecks.h"

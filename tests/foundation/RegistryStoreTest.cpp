@@ -5,23 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/RegValue.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/RegistryStore.h"
+#include "support/StringLists.h"
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
 namespace {
-
-std::vector<std::string> Items(const THeapStringList& list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i).Text());
-    return items;
-}
 
 class RegistryStoreTest : public ::testing::Test {
 protected:
@@ -165,7 +159,7 @@ TEST_F(RegistryStoreTest, WrongTypesNeverBecomeNumbers)
     }
     THeapStringList list;
     EXPECT_EQ(ERROR_SUCCESS, store.ReadMultiString("ShortText", list));
-    EXPECT_THAT(Items(list), ElementsAre("ab"));
+    EXPECT_THAT(Names(list), ElementsAre("ab"));
     Close(store);
 }
 
@@ -188,7 +182,7 @@ TEST_F(RegistryStoreTest, MultiStringRoundTrip)
 
     THeapStringList read;
     EXPECT_EQ(ERROR_SUCCESS, store.ReadMultiString("List", read));
-    EXPECT_THAT(Items(read), ElementsAre("C:\\Music\\one.wav", "two.mid", "\x95\x5C.wav"));
+    EXPECT_THAT(Names(read), ElementsAre("C:\\Music\\one.wav", "two.mid", "\x95\x5C.wav"));
 
     written.Clear();
     ASSERT_EQ(ERROR_SUCCESS, store.WriteMultiString("List", written));
@@ -252,9 +246,9 @@ TEST_F(RegistryStoreTest, EnumeratesNamesAndDeletesAllValues)
     ASSERT_EQ(ERROR_SUCCESS, key.SetRaw("Sub1", "x", REG_DWORD, "\0\0\0\0", 4));
     ASSERT_EQ(ERROR_SUCCESS, key.SetRaw("Sub2", "x", REG_DWORD, "\0\0\0\0", 4));
     TRegistryStore::EnumValueNames(store.FirstHandle(), names);
-    EXPECT_THAT(Items(names), UnorderedElementsAre("First", "Second"));
+    EXPECT_THAT(Names(names), UnorderedElementsAre("First", "Second"));
     EXPECT_EQ(ERROR_NO_MORE_ITEMS, TRegistryStore::EnumSubkeyNames(store.FirstHandle(), names));
-    EXPECT_THAT(Items(names), UnorderedElementsAre("Sub1", "Sub2"));
+    EXPECT_THAT(Names(names), UnorderedElementsAre("Sub1", "Sub2"));
 
     EXPECT_EQ(ERROR_SUCCESS, TRegistryStore::DeleteAllValues(store.FirstHandle()));
     TRegistryStore::EnumValueNames(store.FirstHandle(), names);

@@ -3,7 +3,8 @@
 
 #include <cstring>
 
-#include "RegistryTestKey.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "framework/Placement.h"
 #include "framework/ShapeHooks.h"
@@ -35,11 +36,7 @@ public:
     }
     void Close()
     {
-        HWND window = shape.Handle();
-        if (!window || !IsWindow(window)) return;
-        DestroyWindow(window);
-        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-        PumpPending();
+        if (shape.Handle() && IsWindow(shape.Handle())) CloseShape(shape);
     }
     RECT Frame() const
     {
@@ -51,23 +48,6 @@ public:
     TFixedElement element;
     TRegistryStore store;
     TShape shape;
-};
-
-// Holds a key down (as GetKeyState sees it) for the length of a scope.
-class THeldKey {
-public:
-    explicit THeldKey(int key)
-    {
-        GetKeyboardState(saved);
-        BYTE state[256];
-        std::memcpy(state, saved, sizeof state);
-        state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~THeldKey() { SetKeyboardState(saved); }
-
-private:
-    BYTE saved[256];
 };
 
 TPlacementRecord RecordAt(const RECT& normal, UINT mode = KeepPositionCommand)
@@ -178,7 +158,7 @@ TEST(PlacementTest, ShiftHeldOpensAtTheDefaultPlaceWithThePositionItemsEnabled)
     WriteRecord(key, RecordAt(Sized(31, 37, size)));
     TPlacedShape shape(key);
     {
-        THeldKey shift(VK_SHIFT);
+        THeldKeys shift({VK_SHIFT});
         shape.Open();
     }
     RECT frame = shape.Frame();

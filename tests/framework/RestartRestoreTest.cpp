@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
 #include "framework/RestartRestore.h"

@@ -7,6 +7,7 @@
 #include "framework/SystemMenu.h"
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
+#include "support/Seam.h"
 
 namespace {
 
@@ -90,10 +91,11 @@ TEST_F(TTranslucencyTest, DefaultsGiveAlpha180AndSwitchingOffLeavesAnOpaqueWindo
     EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
 
     // Full opacity is set while the window is still layered, and only then the style goes.
-    UseLayeredFunction(&RecordLayeredCall);
     recorded = {};
-    Toggle();
-    ForgetLayeredFunction();
+    {
+        TSeam layered([] { UseLayeredFunction(&RecordLayeredCall); }, ForgetLayeredFunction);
+        Toggle();
+    }
     EXPECT_EQ(1, recorded.calls);
     EXPECT_EQ(255, recorded.alpha);
     EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), recorded.flags);

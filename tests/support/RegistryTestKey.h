@@ -3,8 +3,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "foundation/RegistryStore.h"
 
@@ -75,6 +78,28 @@ public:
         }
         RegCloseKey(key);
         return result == ERROR_SUCCESS;
+    }
+
+    // A subkey's values in enumeration order, each name with its data as text (up to its first NUL).
+    std::vector<std::pair<std::string, std::string>> Values(const std::string& relative) const
+    {
+        std::vector<std::pair<std::string, std::string>> values;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+        DWORD longestName = 0, longestData = 0;
+        RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longestName, &longestData,
+                         nullptr, nullptr);
+        std::string name(longestName + 1, '\0'), data(longestData + 1, '\0');
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = static_cast<DWORD>(name.size()), dataSize = static_cast<DWORD>(data.size());
+            if (RegEnumValueA(key, i, &name[0], &nameSize, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]),
+                              &dataSize) != ERROR_SUCCESS)
+                break;
+            const auto end = std::find(data.begin(), data.begin() + dataSize, '\0');
+            values.emplace_back(name.substr(0, nameSize), std::string(data.begin(), end));
+        }
+        RegCloseKey(key);
+        return values;
     }
 
     static constexpr const char* MakerPath = "Software\\Orvik";
