@@ -48,7 +48,8 @@ if(e2e_sources)
     add_executable(e2e_tests ${e2e_sources})
     target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(e2e_tests PRIVATE ${VANTRY_LIBRARIES} kelvane_test_support gmock gtest_main)
-    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}")
+    target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
+                                                 KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
         add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
     endif()

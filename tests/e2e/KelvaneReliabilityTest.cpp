@@ -217,8 +217,7 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
     wsprintfA(unique, "kelvane-nopulse-%lu", GetCurrentProcessId());
     const std::string nowhere = std::string("/tmp/") + unique;
     const std::string status = std::string("Z:\\tmp\\") + unique + ".status";
-    const std::string source = __FILE__; // the project's loader choice is scripts/wine-run
-    const std::string wineRun = source.substr(0, source.rfind("tests/e2e/")) + "scripts/wine-run";
+    const std::string wineRun = KELVANE_SOURCE_DIR "/scripts/wine-run"; // the project's choice of loader
     const std::string start = "PULSE_SERVER=unix:" + nowhere + "/native PULSE_RUNTIME_PATH=" + nowhere + " '" +
                               wineRun + "' '" KELVANE_BIN_DIR "/kelvane.exe' /restore >/dev/null 2>&1";
     ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere + "; ( " + start + "; echo $? > " + nowhere + ".status ) &"));
