@@ -92,11 +92,10 @@ TEST(ListElementTest, TwoListsShareTheSelectedTextAndAnUnnamedOneStoresNothing)
     b.name = "B";
     Save(testKey, a);
     Save(testKey, b);
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(testKey.GetRaw("", "SelectText", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_EQ(std::string("two", 4), bytes);
+    TRawValue value;
+    ASSERT_TRUE(testKey.Get("", "SelectText", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(std::string("two", 4), value.bytes);
 
     TListElement unnamed(DockTop, 0, 0, &first, &firstSelected);
     TRegistryTestKey other;

@@ -16,6 +16,7 @@
 #include "framework/TestElements.h"
 #include "support/HeldKeys.h"
 #include "support/RegistryTestKey.h"
+#include "support/SavedValue.h"
 #include "support/Seam.h"
 
 namespace {
@@ -25,10 +26,9 @@ const char question[] = "ﾌｧｲﾙ \"a.wav\" はすでに存在します。\r
 // The REG_DWORD answer stored for `key`, or -1 when there is none.
 long StoredAnswer(const TRegistryTestKey& testKey, const char* key)
 {
-    DWORD type = 0;
-    std::string bytes;
-    if (!testKey.GetRaw("WithoutStereotype", key, type, bytes) || type != REG_DWORD || bytes.size() != 4) return -1;
-    return static_cast<long>(*reinterpret_cast<const DWORD*>(bytes.data()));
+    TRawValue value;
+    if (!testKey.Get("WithoutStereotype", key, value) || value.type != REG_DWORD || value.bytes.size() != 4) return -1;
+    return static_cast<long>(*reinterpret_cast<const DWORD*>(value.bytes.data()));
 }
 
 int AskQuestion(const char* title, const TRegistryTestKey& testKey, int icon = IconExclamation)
@@ -63,40 +63,6 @@ BOOL WINAPI RecordHelp(HWND, LPCSTR, UINT command, ULONG_PTR data)
     ++helpCall.count;
     return TRUE;
 }
-
-// Sets or removes HKCU "Control Panel\Sound" "Beep" and puts the old value back afterwards.
-class TBeepSetting {
-public:
-    TBeepSetting() { had = Read(old); }
-    ~TBeepSetting() { had ? Set(old.c_str()) : Set(nullptr); }
-    void Set(const char* value)
-    {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Sound", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            return;
-        if (value)
-            RegSetValueExA(key, "Beep", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                           static_cast<DWORD>(lstrlenA(value) + 1));
-        else
-            RegDeleteValueA(key, "Beep");
-        RegCloseKey(key);
-    }
-
-private:
-    static bool Read(std::string& value)
-    {
-        char buffer[256];
-        DWORD size = sizeof buffer;
-        if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Sound", "Beep", RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-            ERROR_SUCCESS)
-            return false;
-        value = buffer;
-        return true;
-    }
-    bool had;
-    std::string old;
-};
 
 } // namespace
 
@@ -251,11 +217,11 @@ TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
     EXPECT_FALSE(BeepSettingSilences(""));
 
     TRegistryTestKey testKey;
-    TBeepSetting beep;
+    const TSavedValue beep("Control Panel\\Sound", "Beep");
     TSeam sounds(ReplaceSoundPlayer, RecordSound);
     const char* settings[] = {"NO", "no", "はい", nullptr};
     for (const char* setting : settings) {
-        beep.Set(setting);
+        beep.SetText(setting);
         played.clear();
         TBoxDriver driver("Warning", {[](HWND box) { TBoxDriver::Press(box, IDCANCEL); }});
         AskQuestion("Warning", testKey);
@@ -300,8 +266,8 @@ TEST(MessageBoxTest, ClosingAQuestionWithoutAButtonAnswersCancel)
 
 TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
 {
-    TBeepSetting beep;
-    beep.Set(nullptr);
+    const TSavedValue beep("Control Panel\\Sound", "Beep");
+    beep.SetText(nullptr);
     TSeam sounds(ReplaceSoundPlayer, RecordSound);
     played.clear();
     TShape shape(nullptr, "Sounds");

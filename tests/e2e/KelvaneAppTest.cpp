@@ -109,7 +109,7 @@ TEST_F(KelvaneAppTest, ManualStartShowsSettingsAndCancelOrCloseBoxLeavesNoTrace)
         DWORD status = 1;
         ASSERT_TRUE(run.Ended(15000, &status)) << "road " << road;
         EXPECT_EQ(status, 0u);
-        EXPECT_FALSE(KelvaneKeyExists()) << "road " << road;
+        EXPECT_FALSE(KeyExists(KelvaneKey)) << "road " << road;
         EXPECT_FALSE(FileExists(StartupShortcutPath()));
     }
 }
@@ -138,8 +138,8 @@ TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregist
     EXPECT_TRUE(ResolveShortcut(StartupShortcutPath().c_str(), &target, &arguments, nullptr, nullptr));
     EXPECT_STREQ(target, program.c_str());
     EXPECT_STREQ(arguments, "/restore");
-    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone);
-    EXPECT_TRUE(KelvaneValueExists("", "SelectText")) << "saved before the first draw, so empty";
+    EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), "000000"), tone);
+    EXPECT_TRUE(ValueExists(KelvanePath(""), "SelectText")) << "saved before the first draw, so empty";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
     notice = WaitForOwnedShape(main, "Kelvane", 10000);
@@ -150,7 +150,7 @@ TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregist
     ASSERT_TRUE(run.Ended(15000, &status));
     EXPECT_EQ(status, 0u);
     EXPECT_FALSE(FileExists(StartupShortcutPath()));
-    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone) << "Exit keeps the stored list";
+    EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), "000000"), tone) << "Exit keeps the stored list";
 }
 
 TEST_F(KelvaneAppTest, SilencedNoticesStayAwayAndTheShortcutStillComesAndGoes)

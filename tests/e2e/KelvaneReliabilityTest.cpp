@@ -32,18 +32,7 @@ struct TRaw {
     std::string bytes;
 };
 
-std::string Under(const char* subkey) { return std::string(KelvaneKey) + (*subkey ? "\\" : "") + subkey; }
-
-void Write(const TRaw& value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, value.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                   static_cast<DWORD>(value.bytes.size()));
-    RegCloseKey(key);
-}
+void Write(const TRaw& value) { SetRawValue(value.key, value.name.c_str(), value.type, value.bytes); }
 
 std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
 
@@ -257,7 +246,7 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
 // gap) ends the list. Whatever is read, the automatic start stops silently at it.
 TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStartCarriesOn)
 {
-    const std::string list = Under("MusicFileList");
+    const std::string list = KelvanePath("MusicFileList");
     for (TDamage damage : {WrongType, Empty, Bytes1023, Bytes1024, Bytes4096}) {
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
@@ -265,7 +254,7 @@ TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStart
         Write(Damaged(list, "000001", REG_SZ, std::string("C:\\second.wav", 14), damage));
         Write({list, "000002", REG_SZ, std::string("C:\\third.wav", 13)});
         Write({list, "000004", REG_SZ, std::string("C:\\after the gap.wav", 21)}); // no 000003
-        Write(Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
+        Write(Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
         const bool readable = damage != Bytes1024 && damage != Bytes4096;
 
         TKelvaneRun run("/restore");
@@ -308,7 +297,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
     const std::string placement(reinterpret_cast<const char*>(&record), sizeof record);
     {
         // The same values undamaged are taken, so the damaged ones below would show if read.
-        Write({Under("Serialize"), "MainShape", REG_BINARY, placement});
+        Write({KelvanePath("Serialize"), "MainShape", REG_BINARY, placement});
         Write({libraryViewKey, "FontStyle", REG_DWORD, Dword(2)});
         Write({libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64)});
         TKelvaneRun run("");
@@ -329,11 +318,11 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
         const std::vector<TRaw> values = {
-            Damaged(Under("Serialize"), "MainShape", REG_BINARY, placement, damage),
-            Damaged(Under("Serialize"), "Register", REG_BINARY, placement, damage),
-            Damaged(Under("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
+            Damaged(KelvanePath("Serialize"), "MainShape", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("Serialize"), "Register", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
             Damaged(libraryViewKey, "FontStyle", REG_DWORD, Dword(2), damage),
             Damaged(libraryViewKey, "TransparentStyle", REG_DWORD, Dword(1), damage),
             Damaged(libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64), damage),
@@ -431,7 +420,7 @@ TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteAndTheTipIsCutTo63Bytes)
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDOK);
-    ASSERT_TRUE(WaitUntil([] { return ValueExists(HKEY_CURRENT_USER, Under("MusicFileList"), "000003"); }, 10000,
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(KelvanePath("MusicFileList"), "000003"); }, 10000,
                           "the fourth entry saved"));
     TPlayerSnapshot player;
     ASSERT_TRUE(QueryPlayer(main, player));
@@ -439,7 +428,7 @@ TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteAndTheTipIsCutTo63Bytes)
     for (size_t i = 0; i < named.size(); ++i) {
         char name[16];
         wsprintfA(name, "%06d", static_cast<int>(i));
-        EXPECT_EQ(ReadKelvaneString("MusicFileList", name), named[i]) << named[i].size() << " bytes";
+        EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), name), named[i]) << named[i].size() << " bytes";
     }
     EndsCleanly(run, main, "named");
 }

@@ -59,17 +59,6 @@ BOOL CALLBACK MatchShape(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-HKEY OpenKelvaneKey(const char* subkey)
-{
-    std::string path = KelvaneKey;
-    if (subkey && *subkey) path += std::string("\\") + subkey;
-    HKEY key = nullptr;
-    return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
-                   ERROR_SUCCESS
-               ? key
-               : nullptr;
-}
-
 } // namespace
 
 TKelvaneRun::TKelvaneRun(const std::string& arguments)
@@ -211,60 +200,25 @@ void ClearKelvaneSettings()
     DeleteFileA(StartupShortcutPath().c_str());
 }
 
+std::string KelvanePath(const char* subkey)
+{
+    return *subkey ? std::string(KelvaneKey) + "\\" + subkey : std::string(KelvaneKey);
+}
+
 void StorePlayList(const std::vector<std::string>& paths)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(KelvaneKey) + "\\MusicFileList").c_str());
-    HKEY list = OpenKelvaneKey("MusicFileList");
-    for (size_t i = 0; list && i < paths.size(); ++i) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, KelvanePath("MusicFileList").c_str());
+    for (size_t i = 0; i < paths.size(); ++i) {
         char name[16];
         wsprintfA(name, "%06d", static_cast<int>(i));
-        RegSetValueExA(list, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
-                       static_cast<DWORD>(paths[i].size() + 1));
+        SetRawValue(KelvanePath("MusicFileList"), name, REG_SZ, Sz(paths[i]));
     }
-    if (list) RegCloseKey(list);
 }
 
 void SilenceNotice(const char* key)
 {
-    HKEY answers = OpenKelvaneKey("WithoutStereotype");
     const DWORD ok = IDOK;
-    if (!answers) return;
-    RegSetValueExA(answers, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&ok), sizeof ok);
-    RegCloseKey(answers);
-}
-
-bool KelvaneKeyExists()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KelvaneKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-namespace {
-
-std::string KelvanePath(const char* subkey)
-{
-    std::string path = KelvaneKey;
-    if (subkey && *subkey) path += std::string("\\") + subkey;
-    return path;
-}
-
-} // namespace
-
-bool KelvaneValueExists(const char* subkey, const char* name)
-{
-    return ValueExists(HKEY_CURRENT_USER, KelvanePath(subkey), name);
-}
-
-std::string ReadKelvaneString(const char* subkey, const char* name)
-{
-    const std::string path = KelvanePath(subkey);
-    char value[1024] = "";
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return "";
-    return value;
+    SetRawValue(KelvanePath("WithoutStereotype"), key, REG_DWORD, std::string(reinterpret_cast<const char*>(&ok), 4));
 }
 
 std::string StartupShortcutPath()
@@ -275,8 +229,3 @@ std::string StartupShortcutPath()
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-bool ValueExists(HKEY root, const std::string& key, const char* name)
-{
-    return RegGetValueA(root, key.c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/ChildProcess.h"
+#include "support/RegistryValues.h"
 
 class TKelvaneRun {
 public:
@@ -63,12 +64,9 @@ std::string ChildTexts(HWND shape);
 
 // The program's registry key and start-up shortcut, as the tests set them up.
 extern const char KelvaneKey[];
-void ClearKelvaneSettings(); // the key's tree and the start-up shortcut
+std::string KelvanePath(const char* subkey); // "" for the key itself
+void ClearKelvaneSettings();                 // the key's tree and the start-up shortcut
 void StorePlayList(const std::vector<std::string>& paths);
 void SilenceNotice(const char* key);
-bool KelvaneKeyExists();
-std::string ReadKelvaneString(const char* subkey, const char* name); // "" when missing
-bool KelvaneValueExists(const char* subkey, const char* name);
 std::string StartupShortcutPath();
 bool FileExists(const std::string& path);
-bool ValueExists(HKEY root, const std::string& key, const char* name);

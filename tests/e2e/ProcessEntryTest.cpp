@@ -1,7 +1,5 @@
 // Starts a program built on the process entry as a real process with real command lines
 // and reads back, from the registry, what its entry parsed and kept.
-#include "ScopedFileTypeCommand.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +8,7 @@
 
 #include "KelvaneRun.h"
 #include "support/ChildProcess.h"
+#include "support/SavedValue.h"
 #include "support/TempFolder.h"
 #include "support/Wait.h"
 
@@ -46,6 +45,14 @@ DWORD ReadNumber(const char* name)
     DWORD size = sizeof value;
     RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
+}
+
+// The key of the "open" command of an extension's file type; a type is registered when there is none.
+std::string OpenCommandKey(const char* extension)
+{
+    std::string type = ReadText(extension, "", HKEY_CLASSES_ROOT);
+    if (type.empty()) SetRawValue(extension, "", REG_SZ, Sz(type = "KelvaneTestType"), HKEY_CLASSES_ROOT);
+    return type + "\\shell\\open\\command";
 }
 
 class ProcessEntry : public ::testing::Test {
@@ -89,10 +96,11 @@ TEST_F(ProcessEntry, HelpSwitchOpensTheHelpFileAndEnds)
     ASSERT_TRUE(CopyFileA(probe.c_str(), copy.c_str(), FALSE));
     std::string helpFile = folder.Path() + "\\HelpProbe.HLP";
     ASSERT_TRUE(TTempFolder::Write(helpFile, "?_"));
-    ScopedFileTypeCommand association(".hlp", "\"" + probe + "\" /opened \"%1\"");
+    const TSavedValue association(OpenCommandKey(".hlp"), "", HKEY_CLASSES_ROOT); // for this test only
+    association.SetText(("\"" + probe + "\" /opened \"%1\"").c_str());
 
     EXPECT_EQ(static_cast<DWORD>(-1), RunProcess("\"" + copy + "\" /HELP"));
-    ASSERT_TRUE(WaitUntil([] { return ValueExists(HKEY_CURRENT_USER, probeKey, "Switches"); }, 20000,
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(probeKey, "Switches"); }, 20000,
                           "the opened probe's record"));
     EXPECT_EQ((std::vector<std::string>{"/opened"}), ReadList("Switches"));
     std::vector<std::string> opened = ReadList("Arguments");

@@ -84,7 +84,9 @@ TEST(StartRaceTest, FiveCopiesAtOnceLeaveExactlyOneResident)
         ASSERT_EQ(ended(), 4) << "round " << round << "\n" << DescribeCopies(copies) << DescribeShapes();
         for (const auto& copy : copies) {
             DWORD status = 1;
-            if (copy->Ended(0, &status)) EXPECT_EQ(status, 0u) << "round " << round;
+            if (copy->Ended(0, &status)) {
+                EXPECT_EQ(status, 0u) << "round " << round;
+            }
         }
         EXPECT_EQ(CountMainWindows(), 1) << "round " << round;
         HWND main = copies[resident]->MainWindow(5000);

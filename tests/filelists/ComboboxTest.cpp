@@ -244,12 +244,11 @@ TEST(ComboboxPersistenceTest, SaveKeepsOlderValuesSoTheNextLoadReadsThem)
     for (const char* entry : {"x", "y", "z"}) saved.History().Append(entry);
     saved.Save(store);
 
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("History", "000003", type, bytes));
-    EXPECT_EQ(std::string("d", 2), bytes);
-    ASSERT_TRUE(key.GetRaw("History", "000004", type, bytes));
-    EXPECT_EQ(std::string("e", 2), bytes);
+    TRawValue value;
+    ASSERT_TRUE(key.Get("History", "000003", value));
+    EXPECT_EQ(std::string("d", 2), value.bytes);
+    ASSERT_TRUE(key.Get("History", "000004", value));
+    EXPECT_EQ(std::string("e", 2), value.bytes);
 
     TOwnerDrawComboboxElement loaded(DockTop, 200, "default");
     loaded.name = "Current";

@@ -137,12 +137,11 @@ TEST_F(FileNameFieldTest, AFieldWithAHistoryNameKeepsItsOwnHistory)
     Confirm(first, File("a.BMP"));
     EXPECT_EQ(TFileNameElement::MaxShared, first.History().Count());
     EXPECT_EQ(File("a.BMP"), std::string(first.History().Item(0)));
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(settings.GetRaw("Recent", "000000", type, bytes));
-    EXPECT_EQ(File("a.BMP"), std::string(bytes.c_str()));
-    EXPECT_FALSE(settings.GetRaw("Recent", "000020", type, bytes));
-    ASSERT_TRUE(settings.GetRaw("", "FileName", type, bytes));
+    TRawValue value;
+    ASSERT_TRUE(settings.Get("Recent", "000000", value));
+    EXPECT_EQ(File("a.BMP"), std::string(value.bytes.c_str()));
+    EXPECT_FALSE(settings.Get("Recent", "000020", value));
+    ASSERT_TRUE(settings.Get("", "FileName", value));
     EXPECT_TRUE(Values(".bmp").empty()); // the shared history stays untouched
 }
 

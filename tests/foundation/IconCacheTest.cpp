@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "foundation/IconCache.h"
+#include "support/RegistryValues.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -88,8 +89,8 @@ public:
     TTestFileType(const char* extension, const char* typeName, const std::string& defaultIcon)
         : extension(extension), typeName(typeName)
     {
-        SetDefault(extension, typeName);
-        SetDefault(std::string(typeName) + "\\DefaultIcon", defaultIcon);
+        SetRawValue(extension, "", REG_SZ, Sz(typeName), HKEY_CLASSES_ROOT);
+        SetRawValue(this->typeName + "\\DefaultIcon", "", REG_SZ, Sz(defaultIcon), HKEY_CLASSES_ROOT);
     }
     ~TTestFileType()
     {
@@ -98,16 +99,6 @@ public:
     }
 
 private:
-    static void SetDefault(const std::string& keyPath, const std::string& value)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                                 nullptr, &key, nullptr));
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(key);
-    }
-
     std::string extension;
     std::string typeName;
 };

@@ -94,13 +94,12 @@ TEST(PlacementTest, StoredRecordIs56BytesAndComesBackWithPositionAndTopmost)
         stored = first.Frame();
         ASSERT_TRUE(StorePlacement(&first.shape));
 
-        DWORD type = REG_NONE;
-        std::string bytes;
-        ASSERT_TRUE(key.GetRaw("Places", placementName, type, bytes));
-        EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-        ASSERT_EQ(56u, bytes.size());
+        TRawValue value;
+        ASSERT_TRUE(key.Get("Places", placementName, value));
+        EXPECT_EQ(static_cast<DWORD>(REG_BINARY), value.type);
+        ASSERT_EQ(56u, value.bytes.size());
         TPlacementRecord record;
-        std::memcpy(&record, bytes.data(), sizeof record);
+        std::memcpy(&record, value.bytes.data(), sizeof record);
         EXPECT_EQ(44u, record.placement.length);
         EXPECT_TRUE(EqualRect(&stored, &record.placement.rcNormalPosition));
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), record.style);
@@ -129,11 +128,10 @@ TEST(PlacementTest, WithoutItsOwnStoreTheRecordGoesToSerializeOfTheApplicationSt
         EXPECT_FALSE(RestorePlacement(&shape.shape));
     }
     DestroyGlobalStores();
-    DWORD type = REG_NONE;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("App\\Serialize", "Main", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-    EXPECT_EQ(56u, bytes.size());
+    TRawValue value;
+    ASSERT_TRUE(key.Get("App\\Serialize", "Main", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), value.type);
+    EXPECT_EQ(56u, value.bytes.size());
 }
 
 // The shape cannot be sized, so it keeps its own size centred where the stored one was.

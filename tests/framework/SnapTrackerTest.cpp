@@ -233,16 +233,15 @@ TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
                   client.x - travel, client.y + 20);
     ASSERT_TRUE(RunXdotool(arguments));
 
-    DWORD type = REG_NONE;
-    std::string bytes;
-    EXPECT_TRUE(WaitUntil([&] { return key.GetRaw("Places", "Dragged", type, bytes); }, 20000,
+    TRawValue value;
+    EXPECT_TRUE(WaitUntil([&] { return key.Get("Places", "Dragged", value); }, 20000,
                           "the dragged shape's placement being stored"));
     GetWindowRect(window, &frame);
     EXPECT_EQ(area.left, frame.left);
     EXPECT_EQ(220, frame.top); // far from every edge: where the mouse took it
-    ASSERT_EQ(sizeof(TPlacementRecord), bytes.size());
+    ASSERT_EQ(sizeof(TPlacementRecord), value.bytes.size());
     TPlacementRecord record;
-    std::memcpy(&record, bytes.data(), sizeof record);
+    std::memcpy(&record, value.bytes.data(), sizeof record);
     EXPECT_TRUE(EqualRect(&frame, &record.placement.rcNormalPosition));
     CloseShape(shape);
 }
