@@ -1,7 +1,6 @@
 // Message boxes: the ending button, Help, remembered answers, Shift, the default button, sizes and sounds.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "support/RegistryTestKey.h"
 #include "support/SavedValue.h"
 #include "support/Seam.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
@@ -242,12 +242,7 @@ TEST(MessageBoxTest, TheLogReportsAnUnopenableFileThroughABox)
     for (int button : {IDOK, IDCANCEL}) {
         bool sawPath = false;
         TBoxDriver driver(title, {[&](HWND box) {
-                                      THeapString text;
-                                      for (HWND child = GetWindow(box, GW_CHILD); child;
-                                           child = GetWindow(child, GW_HWNDNEXT)) {
-                                          TWindow::WindowTextOf(child, text);
-                                          if (std::strstr(text, "C:\\no\\such.log")) sawPath = true;
-                                      }
+                                      sawPath = ChildTexts(box).find("C:\\no\\such.log") != std::string::npos;
                                       TBoxDriver::Press(box, button);
                                   }});
         EXPECT_EQ(button == IDOK, ReportCannotOpenLog("C:\\no\\such.log"));

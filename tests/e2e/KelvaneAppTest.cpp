@@ -106,9 +106,7 @@ TEST_F(KelvaneAppTest, ManualStartShowsSettingsAndCancelOrCloseBoxLeavesNoTrace)
             PressButton(main, IDCANCEL);
         else
             PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-        DWORD status = 1;
-        ASSERT_TRUE(run.Ended(15000, &status)) << "road " << road;
-        EXPECT_EQ(status, 0u);
+        ASSERT_TRUE(run.EndedCleanly()) << "road " << road;
         EXPECT_FALSE(KeyExists(KelvaneKey)) << "road " << road;
         EXPECT_FALSE(FileExists(StartupShortcutPath()));
     }
@@ -146,9 +144,7 @@ TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregist
     ASSERT_NE(notice, nullptr) << "the Unregister notice; " << run.Describe();
     EXPECT_NE(ChildTexts(notice).find("\"" + program + "\""), std::string::npos);
     PressButton(notice, IDOK);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(StartupShortcutPath()));
     EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), "000000"), tone) << "Exit keeps the stored list";
 }
@@ -170,9 +166,7 @@ TEST_F(KelvaneAppTest, SilencedNoticesStayAwayAndTheShortcutStillComesAndGoes)
     EXPECT_EQ(player.tip, "Kelvane");
     EXPECT_TRUE(FileExists(StartupShortcutPath()));
     PostMessageA(main, WM_COMMAND, 199, 0);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(StartupShortcutPath()));
 }
 
@@ -188,9 +182,7 @@ TEST_F(KelvaneAppTest, SecondCopyEndsAndBringsUpTheRunningCopysSettings)
     EXPECT_FALSE(IsWindowEnabled(main));
 
     TKelvaneRun second("");
-    DWORD status = 1;
-    ASSERT_TRUE(second.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(second.EndedCleanly());
     EXPECT_TRUE(WaitUntilShown(main));
     EXPECT_TRUE(IsWindowEnabled(main));
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000, "the settings window in front"));
@@ -355,9 +347,7 @@ TEST_F(KelvaneAppTest, CancelWhileResidentRestoresTheStoredListAndExitDeletesThe
     EXPECT_TRUE(FileExists(shortcut)) << "Cancel while resident ends nothing";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(shortcut));
 }
 

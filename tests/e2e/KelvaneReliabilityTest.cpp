@@ -124,9 +124,7 @@ protected:
     static void EndsCleanly(TKelvaneRun& run, HWND main, const std::string& what)
     {
         PostMessageA(main, WM_CLOSE, 0, 0);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what << ": " << DescribeShapes();
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what << ": " << DescribeShapes();
     }
 
     TTempFolder folder;
@@ -355,9 +353,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         notice = WaitForOwnedShape(main, "Kelvane", 10000);
         ASSERT_NE(notice, nullptr) << what << ": the Unregister notice; " << run.Describe();
         PressButton(notice, IDOK);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what;
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what;
     }
 }
 

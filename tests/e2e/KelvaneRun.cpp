@@ -68,6 +68,13 @@ TKelvaneRun::TKelvaneRun(const std::string& arguments)
 
 TKelvaneRun::~TKelvaneRun() { process.Close(FindMainWindow()); }
 
+::testing::AssertionResult TKelvaneRun::EndedCleanly(DWORD timeoutMs) const
+{
+    DWORD status = 1;
+    if (Ended(timeoutMs, &status) && status == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Describe();
+}
+
 HWND FindMainWindow()
 {
     for (HWND main = nullptr; (main = FindWindowExA(nullptr, main, shapeClass, "Kelvane")) != nullptr;)
@@ -180,18 +187,6 @@ int CountShapes(const char* title)
 void PressButton(HWND shape, int id)
 {
     PostMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
-}
-
-std::string ChildTexts(HWND shape)
-{
-    std::string texts;
-    for (HWND child = GetWindow(shape, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[1024] = "";
-        SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                            nullptr);
-        texts += std::string(text) + "\n";
-    }
-    return texts;
 }
 
 void ClearKelvaneSettings()

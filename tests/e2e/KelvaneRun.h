@@ -11,6 +11,7 @@
 
 #include "support/ChildProcess.h"
 #include "support/RegistryValues.h"
+#include "support/WindowTexts.h"
 
 class TKelvaneRun {
 public:
@@ -24,6 +25,8 @@ public:
     HWND MainWindow(DWORD timeoutMs = 20000);
     // True when the process ended in time, with its exit status.
     bool Ended(DWORD timeoutMs, DWORD* status = nullptr) const { return process.Ended(timeoutMs, status); }
+    // Ended in time with status 0, as every way out of the program ends.
+    ::testing::AssertionResult EndedCleanly(DWORD timeoutMs = 15000) const;
     // "running", or how it ended: for failure messages.
     std::string Describe() const { return process.Describe("kelvane.exe"); }
 
@@ -59,8 +62,6 @@ int CountShapes(const char* title);
 ::testing::AssertionResult WaitUntilGone(HWND window, DWORD timeoutMs = 10000);
 // What a click on the shape's button does, without blocking on the box it may open.
 void PressButton(HWND shape, int id);
-// The texts of the shape's child windows, one per line.
-std::string ChildTexts(HWND shape);
 
 // The program's registry key and start-up shortcut, as the tests set them up.
 extern const char KelvaneKey[];

@@ -10,22 +10,17 @@
 #include "foundation/RegistrySection.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
 #include "support/DropBuilder.h"
 #include "support/RegistryTestKey.h"
 #include "support/UnixCommand.h"
 #include "support/Wait.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
 const char entryA[] = "C:\\Windows\\a.bmp";
 const char entryB[] = "C:\\Windows\\b.bmp";
-
-std::string WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 void Type(HWND edit, const char* keys)
 {
@@ -74,11 +69,7 @@ protected:
         SetForegroundWindow(shape.Handle());
         PumpPending();
     }
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
     TOwnerDrawComboboxElement combo{DockTop, 240};
     TOwnerDrawComboboxElement other{DockTop, 240};
     TShape shape{nullptr, "ComboTest", &combo, &other, nullptr};

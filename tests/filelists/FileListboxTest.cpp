@@ -11,6 +11,7 @@
 #include "filelists/FileListbox.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
 #include "support/DropBuilder.h"
 #include "support/RegistryTestKey.h"
 #include "support/StringLists.h"
@@ -58,11 +59,7 @@ protected:
         shape.ShowModeless(0);
         PumpPending();
     }
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
     HWND List() const { return box.List(); }
     int Selection() const { return static_cast<int>(SendMessageA(List(), LB_GETCURSEL, 0, 0)); }
     int Lines() const { return static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0)); }

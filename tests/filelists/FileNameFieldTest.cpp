@@ -14,21 +14,16 @@
 #include "foundation/RegistrySection.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
 #include "support/DialogAnswerer.h"
 #include "support/RegistryTestKey.h"
 #include "support/TempFolder.h"
 #include "support/Wait.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
 const char filter[] = "Bitmap\0*.bmp\0JPEG\0*.jpg;*.JPEG\0All files\0*.*\0";
-
-std::string WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 class FileNameFieldTest : public ::testing::Test {
 protected:
@@ -39,11 +34,7 @@ protected:
         first.SetHistoryStore(&store);
         second.SetHistoryStore(&store);
     }
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
     std::string File(const char* name) const { return temp.Path(name); }
     void Show()
     {

@@ -1,12 +1,13 @@
 // The progress windows: the scan's buttons and their states, closing and its notice, the plain window.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 
 #include "filelists/ProgressWindow.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
 #include "support/OwnerWindow.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
@@ -14,16 +15,6 @@ void Press(HWND shape, int id)
 {
     SendMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
     PumpPending();
-}
-
-bool HasChildText(HWND parent, const char* part)
-{
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[256] = "";
-        GetWindowTextA(child, text, sizeof text);
-        if (std::strstr(text, part)) return true;
-    }
-    return false;
 }
 
 SIZE BarSize(HWND shape)
@@ -45,7 +36,7 @@ TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::ResumeId)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::PauseId)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::StopId)));
-    EXPECT_TRUE(HasChildText(shape, "探査中"));
+    EXPECT_NE(ChildTexts(shape).find("探査中"), std::string::npos);
     EXPECT_EQ(BarSize(shape).cx, 288);
     EXPECT_EQ(BarSize(shape).cy, 18);
     EXPECT_EQ(progress.Shape().PlacementName(), "ProgressShape");
@@ -105,7 +96,7 @@ TEST(ProgressWindowTest, AddingWindowHasNoButtonsAndCannotBeClosedByTheUser)
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::ResumeId));
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::PauseId));
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::StopId));
-    EXPECT_TRUE(HasChildText(shape, "追加中"));
+    EXPECT_NE(ChildTexts(shape).find("追加中"), std::string::npos);
     EXPECT_EQ(BarSize(shape).cx, 288);
     EXPECT_EQ(progress.Range(), 50);
     EXPECT_FALSE(progress.Shape().Closable());

@@ -24,11 +24,7 @@ bool TakeCommand(HWND shape, MSG& command)
 
 class KeyboardTableTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
     THeldKeys keys; // the modifiers GetKeyState reports on this thread
     TShape shape{nullptr, "Keys"};
 };
