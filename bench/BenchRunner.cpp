@@ -13,11 +13,11 @@
 #include "BenchSetup.h"
 #include "BenchTable.h"
 #include "KelvaneRun.h"
-#include "support/TempFolder.h"
 #include "ResidentBench.h"
 #include "ScaleBench.h"
 #include "SinkRecording.h"
 #include "SoundBench.h"
+#include "support/TempFolder.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "support/ChildProcess.h"
 #include "PlayerRun.h"
+#include "support/ChildProcess.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "BenchCommon.h"
-#include "support/ChildProcess.h"
 #include "KelvaneRun.h"
+#include "support/ChildProcess.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // List persistence: numbered values, the rebuilt subkey, the stop at a gap, "SelectText" and interrupted saves.
 #include <gtest/gtest.h>
 
-#include "support/RegistryTestKey.h"
 #include "controls/ListElement.h"
 #include "foundation/RegistrySection.h"
+#include "support/RegistryTestKey.h"
 #include "support/StringLists.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "controls/ProgressBarElement.h"
-#include "framework/ShapeLoops.h"
 #include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
 #include "support/ScreenPixels.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // Radio groups and check boxes: columns, companions, clicks, refreshing both ways and stored values.
 #include <gtest/gtest.h>
 
-#include "support/RegistryTestKey.h"
 #include "controls/CheckBoxElement.h"
 #include "controls/RadioGroupElement.h"
 #include "foundation/RegistrySection.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

@@ -3,44 +3,16 @@
 #include "HelpFileReader.h"
 #include "support/ChildProcess.h"
 #include "support/Wait.h"
+#include "support/WindowTexts.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
 const char* helpClass = "MS_WINHELP";   // the class WinHelpA itself looks for
-
-// WM_GETTEXT itself, as Unicode (the topic is in a Unicode rich edit control), then in
-// Shift-JIS to compare with the help file: GetWindowTextA does not ask another process.
-std::string TextOf(HWND window)
-{
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
-    std::vector<wchar_t> text(length * 2 + 2); // the ANSI rich edit needs room for its bytes
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000, &copied);
-    std::vector<char> sjis(text.size() * 2 + 1);
-    WideCharToMultiByte(932, 0, text.data(), -1, sjis.data(), static_cast<int>(sjis.size()), nullptr, nullptr);
-    return sjis.data();
-}
-
-BOOL CALLBACK AppendChildText(HWND child, LPARAM context)
-{
-    *reinterpret_cast<std::string*>(context) += TextOf(child) + "\n";
-    return TRUE;
-}
-
-// The text of every child window (the topic is shown in a rich edit child).
-std::string ChildTexts(HWND window)
-{
-    std::string texts;
-    EnumChildWindows(window, AppendChildText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
 
 class HelpWindow : public ::testing::Test {
 protected:
@@ -77,8 +49,8 @@ TEST_F(HelpWindow, IndexOpensTheContentsTopicAndQuitClosesIt)
             return main && IsWindowVisible(main) && ChildTexts(main).find("目次") != std::string::npos;
         },
         15000, "a WinHelp window showing the contents topic"))
-        << "it shows: " << (main ? TextOf(main) + " / " + ChildTexts(main) : "none");
-    EXPECT_EQ(help.Title(), TextOf(main));
+        << "it shows: " << (main ? WindowText(main) + " / " + ChildTexts(main) : "none");
+    EXPECT_EQ(help.Title(), WindowText(main));
     std::string topic = ChildTexts(main);
     const HelpFileReader::Topic* contents = help.TopicAt(help.ContentsOffset());
     ASSERT_NE(nullptr, contents);

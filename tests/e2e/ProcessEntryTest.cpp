@@ -16,35 +16,27 @@ namespace {
 
 const char* probeKey = "Software\\Orvik\\KelvaneTest\\EntryProbe";
 
-std::string ReadText(const char* name)
+// What the probe recorded under `name`: its text, its list of texts, its number.
+std::string Recorded(const char* name)
 {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    return buffer;
+    TRawValue value;
+    return GetRawValue(probeKey, name, value) ? value.bytes : std::string("<missing>");
 }
+
+std::string ReadText(const char* name) { return Recorded(name).c_str(); }
 
 std::vector<std::string> ReadList(const char* name)
 {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
     std::vector<std::string> items;
-    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_MULTI_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
-        items.push_back("<missing>");
-        return items;
-    }
-    for (const char* item = buffer; *item; item += strlen(item) + 1) items.push_back(item);
+    const std::string list = Recorded(name);
+    for (size_t at = 0; at < list.size() && list[at]; at += items.back().size() + 1) items.push_back(list.c_str() + at);
     return items;
 }
 
 DWORD ReadNumber(const char* name)
 {
-    DWORD value = 0xDEADBEEF;
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
+    const std::string number = Recorded(name);
+    return number.size() == 4 ? *reinterpret_cast<const DWORD*>(number.data()) : 0xDEADBEEF;
 }
 
 // The key of the "open" command of an extension's file type; a type is registered when there is none.

@@ -89,8 +89,9 @@ public:
     TTestFileType(const char* extension, const char* typeName, const std::string& defaultIcon)
         : extension(extension), typeName(typeName)
     {
-        SetRawValue(extension, "", REG_SZ, Sz(typeName), HKEY_CLASSES_ROOT);
-        SetRawValue(this->typeName + "\\DefaultIcon", "", REG_SZ, Sz(defaultIcon), HKEY_CLASSES_ROOT);
+        EXPECT_EQ(ERROR_SUCCESS, SetRawValue(extension, "", REG_SZ, Sz(typeName), HKEY_CLASSES_ROOT));
+        EXPECT_EQ(ERROR_SUCCESS,
+                  SetRawValue(this->typeName + "\\DefaultIcon", "", REG_SZ, Sz(defaultIcon), HKEY_CLASSES_ROOT));
     }
     ~TTestFileType()
     {
@@ -227,14 +228,16 @@ TEST(IconCache, IconForFileOfFoldersProgramsAndUnknownTypes)
     EXPECT_NE(nullptr, IconForFile(folder.c_str())->Get(1));
 
     // A program file that is no module at all has no icon of its own.
-    const std::string noIcon = temp.File("kelvane_noicon.exe", "");
+    const std::string noIcon = temp.Path("kelvane_noicon.exe");
+    ASSERT_TRUE(TTempFolder::Write(noIcon, ""));
     EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile(noIcon.c_str()));
     EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile("C:\\no\\such\\program.exe"));
     std::string notepad = SystemFile("notepad.exe");
     EXPECT_EQ(ModuleIcon(notepad.c_str(), 0), IconForFile(notepad.c_str()));
     EXPECT_NE(WinLogo(1), IconForFile(notepad.c_str())->Get(1));
 
-    const std::string unknown = temp.File("kelvane_unknown.zzqq", "");
+    const std::string unknown = temp.Path("kelvane_unknown.zzqq");
+    ASSERT_TRUE(TTempFolder::Write(unknown, ""));
     TIconSource* unknownSource = IconForFile(unknown.c_str());
     EXPECT_EQ(FileTypeIcon(unknown.c_str()), unknownSource);
     EXPECT_NE(nullptr, unknownSource->Get(0));

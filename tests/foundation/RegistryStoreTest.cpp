@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "support/RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/RegValue.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/RegistryStore.h"
+#include "support/RegistryTestKey.h"
 #include "support/StringLists.h"
 
 using ::testing::ElementsAre;

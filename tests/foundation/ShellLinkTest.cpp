@@ -1,7 +1,7 @@
 // Shell links, special folders and file-system checks on real files and shortcuts.
 #include "foundation/FileSystem.h"
-#include "foundation/ShellLink.h"
 #include "foundation/ShellFolders.h"
+#include "foundation/ShellLink.h"
 #include "foundation/StringOperations.h"
 
 #include <gmock/gmock.h>

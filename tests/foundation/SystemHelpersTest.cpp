@@ -86,6 +86,8 @@ TEST(SystemChecks, VersionAndPlatformAgreeWithTheSystem)
 
 TEST(SystemChecks, KeyStateAndPaletteDevice)
 {
+    BYTE state[256];
+    ASSERT_TRUE(GetKeyboardState(state));
     {
         THeldKeys keys({VK_F9});
         keys.Set(VK_F10, 0x01); // toggled, not down

@@ -3,8 +3,6 @@
 
 #include <cstring>
 
-#include "support/HeldKeys.h"
-#include "support/RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "framework/Placement.h"
 #include "framework/ShapeHooks.h"
@@ -13,6 +11,8 @@
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
 #include "framework/WorkArea.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

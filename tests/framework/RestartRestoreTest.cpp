@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "support/RegistryTestKey.h"
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
 #include "framework/RestartRestore.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

@@ -5,16 +5,16 @@
 #include <cstring>
 #include <string>
 
-#include "support/HeldKeys.h"
-#include "support/RegistryTestKey.h"
-#include "support/UnixCommand.h"
-#include "support/Wait.h"
 #include "framework/Placement.h"
 #include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/SnapTracker.h"
 #include "framework/TestElements.h"
 #include "framework/WorkArea.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The showcase: opens one scene of the library's windows, as a screenshot shows it, and holds
 // it on screen.
-//   kelvane_showcase.exe SCENE [SECONDS] [READY-FILE]
+//   kelvane_showcase.exe SCENE [/seconds:N] [/ready:FILE]
 // SCENE is question-box, combo-list, file-name-list, file-list or transparent-controls. The
-// scene stays SECONDS (20 by default) or until its window is closed; READY-FILE is written once
-// it has been painted, for a script that waits to take the screenshot.
+// scene stays N seconds (20 by default) or until its window is closed; FILE is written once it
+// has been painted, for a script that waits to take the screenshot.
 #include <windows.h>
 
 #include <cstdio>
@@ -40,6 +40,14 @@ bool Painted(HWND window) { return IsWindowVisible(window) && !GetUpdateRect(win
 void TellReady()
 {
     if (!readyFile.empty()) TTempFolder::Write(readyFile, "ready");
+}
+
+// A scene that did not come up as it should says so and ends the program with status 1.
+void Require(bool holds, const char* what)
+{
+    if (holds) return;
+    std::fprintf(stderr, "kelvane_showcase: %s\n", what);
+    std::exit(1);
 }
 
 // Runs the scene's messages until the time is up or its window has gone.
@@ -83,8 +91,9 @@ void QuestionBox()
     TButtonDescriptor* buttons[] = {&choice.ok, &choice.cancel, nullptr};
     SetTimer(nullptr, 0, 50, &QuestionShown);
     SetTimer(nullptr, 0, holdMs, &AnswerQuestion);
-    RunMessageBox(nullptr, "ForceWrite_WhenExist", "Kelvane", IconExclamation,
-                  "ﾌｧｲﾙ \"a.wav\" はすでに存在します。\r\n上書きしますか？", buttons, true, &answers);
+    Require(RunMessageBox(nullptr, "ForceWrite_WhenExist", "Kelvane", IconExclamation,
+                          "ﾌｧｲﾙ \"a.wav\" はすでに存在します。\r\n上書きしますか？", buttons, true, &answers) == IDOK,
+            "the question did not end with OK");
 }
 
 // The combo edit with its history open below it.
@@ -122,6 +131,8 @@ void FileNameList()
         values.CloseKeys();
     }
     first.OpenList();
+    Require(first.IsListOpen(), "the file-name list did not open");
+    Require(SendMessageA(first.ListWindow(), LB_GETCOUNT, 0, 0) == 4, "the file-name list does not hold four files");
     Hold(shape.Handle());
 }
 
@@ -140,6 +151,7 @@ void FileList()
     TShape shape{nullptr, "FileListTest", &box, nullptr};
     shape.ShowModeless(0);
     SetForegroundWindow(shape.Handle());
+    Require(SendMessageA(box.List(), LB_GETCOUNT, 0, 0) == 5, "the play list does not show five entries");
     Hold(shape.Handle());
 }
 
@@ -164,14 +176,14 @@ const struct {
 
 int ApplicationMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    if (ArgumentCount() >= 2) holdMs = static_cast<DWORD>(std::atoi(Argument(1))) * 1000;
-    if (ArgumentCount() >= 3) readyFile = Argument(2).Text();
+    if (const int seconds = FindSwitch("/seconds"); seconds >= 0) holdMs = std::atoi(SwitchValue(seconds)) * 1000u;
+    if (const int ready = FindSwitch("/ready"); ready >= 0) readyFile = SwitchValue(ready).Text();
     for (const auto& scene : scenes) {
         if (ArgumentCount() < 1 || std::strcmp(Argument(0), scene.name) != 0) continue;
         scene.show();
         return 0;
     }
-    std::fprintf(stderr, "kelvane_showcase.exe SCENE [SECONDS] [READY-FILE], with SCENE one of:\n");
+    std::fprintf(stderr, "kelvane_showcase.exe SCENE [/seconds:N] [/ready:FILE], with SCENE one of:\n");
     for (const auto& scene : scenes) std::fprintf(stderr, "  %s\n", scene.name);
     return 2;
 }

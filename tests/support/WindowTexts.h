@@ -6,5 +6,5 @@
 #include <string>
 
 std::string WindowText(HWND window);
-// The texts of a window's child windows, one per line.
+// The texts of all of a window's child windows, one per line.
 std::string ChildTexts(HWND parent);
