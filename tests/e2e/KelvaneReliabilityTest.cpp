@@ -11,11 +11,12 @@
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
-#include "ProcessRunner.h"
 #include "SinkRecording.h"
-#include "UnixCommand.h"
 #include "framework/Placement.h"
 #include "framework/ThreadObject.h"
+#include "support/TempFolder.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -25,9 +26,6 @@ const int stateEmpty = 0, statePlaying = 1, stateStopped = 3;
 const WPARAM playCommand = 202, stopCommand = 204, exitCommand = 199;
 const UINT translucencyCommand = 63084, keepPositionMode = 63081;
 
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
-bool Gone(HWND window) { return !IsWindow(window); }
-
 // A registry value exactly as a test writes it, whatever its type and size.
 struct TRaw {
     std::string key; // below HKEY_CURRENT_USER
@@ -36,18 +34,7 @@ struct TRaw {
     std::string bytes;
 };
 
-std::string Under(const char* subkey) { return std::string(KelvaneKey) + (*subkey ? "\\" : "") + subkey; }
-
-void Write(const TRaw& value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, value.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                   static_cast<DWORD>(value.bytes.size()));
-    RegCloseKey(key);
-}
+void Write(const TRaw& value) { SetRawValue(value.key, value.name.c_str(), value.type, value.bytes); }
 
 std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
 
@@ -79,10 +66,21 @@ bool AnswerOneErrorBox(HWND main)
     HWND box = WaitForOwnedShape(main, errorTitle, 10000);
     if (!box) return false;
     PressButton(box, IDOK);
-    return WaitUntil(Gone, box, 5000);
+    return WaitUntilGone(box, 5000);
 }
 
-// The player's states polled every 100 ms ("?" when it did not answer): "3333" when it stays stopped.
+// No error box is open once the program has handled everything posted to it so far: a box
+// from any of it would be up by then.
+::testing::AssertionResult NoErrorBox(HWND main)
+{
+    ::testing::AssertionResult settled = Settle(main);
+    if (settled && WaitForOwnedShape(main, errorTitle, 0)) return ::testing::AssertionFailure() << "an error box is open";
+    return settled;
+}
+
+// The player's states sampled every 100 ms over a span ("?" when it did not answer): "3333"
+// when it stays stopped. A chain that draws again and again shows only over time, so the span
+// is the check, not a wait.
 std::string StatesOver(HWND main, DWORD forMs)
 {
     std::string states;
@@ -95,13 +93,11 @@ std::string StatesOver(HWND main, DWORD forMs)
 }
 
 // Stopped after the first draw: before it the start shows "stopped" for a moment too.
-bool WaitForStopAfterADraw(HWND main, TPlayerSnapshot& player)
+::testing::AssertionResult WaitForStopAfterADraw(HWND main, TPlayerSnapshot& player)
 {
-    for (DWORD waited = 0; waited <= 10000; waited += 100) {
-        if (QueryPlayer(main, player) && player.state == stateStopped && !player.currentFile.empty()) return true;
-        Sleep(100);
-    }
-    return false;
+    return WaitUntil(
+        [&] { return QueryPlayer(main, player) && player.state == stateStopped && !player.currentFile.empty(); },
+        10000, "a stop after the first draw");
 }
 
 bool AllStopped(const std::string& states) { return states.find_first_not_of('3') == std::string::npos; }
@@ -110,13 +106,11 @@ bool AllStopped(const std::string& states) { return states.find_first_not_of('3'
 int SwitchTranslucencyOn(HWND main)
 {
     PostMessageA(main, WM_SYSCOMMAND, translucencyCommand, 0);
-    for (DWORD waited = 0; waited <= 5000; waited += 100) {
-        BYTE alpha = 0;
-        DWORD flags = 0;
-        if (GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && flags != 0) return flags == LWA_ALPHA ? alpha : -1;
-        Sleep(100);
-    }
-    return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    WaitUntil([&] { return GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && flags != 0; }, 5000,
+              "the window blending");
+    return flags == LWA_ALPHA ? alpha : -1;
 }
 
 // A window whose thread takes no message once the window exists: a caller that never answers.
@@ -161,12 +155,10 @@ protected:
     static void EndsCleanly(TKelvaneRun& run, HWND main, const std::string& what)
     {
         PostMessageA(main, WM_CLOSE, 0, 0);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what << ": " << DescribeShapes();
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what << ": " << DescribeShapes();
     }
 
-    TemporaryFolder folder;
+    TTempFolder folder;
 };
 
 } // namespace
@@ -176,7 +168,7 @@ protected:
 TEST_F(KelvaneReliabilityTest, EntriesThatCannotPlayStopTheChainSilentlyAndReportAUsersPlayOnce)
 {
     const std::string empty = folder.Path() + "\\empty.wav";
-    ASSERT_TRUE(WriteSmallFile(empty, ""));
+    ASSERT_TRUE(TTempFolder::Write(empty, ""));
     const std::string directory = folder.Path() + "\\folder.wav";
     ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
     const std::vector<std::string> entries = {
@@ -189,11 +181,11 @@ TEST_F(KelvaneReliabilityTest, EntriesThatCannotPlayStopTheChainSilentlyAndRepor
         ASSERT_NE(main, nullptr) << entry << ": " << run.Describe();
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << entry << " state " << player.state;
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << entry << ": the chain reports nothing";
+        EXPECT_TRUE(NoErrorBox(main)) << entry << ": the chain reports nothing";
 
         PostMessageA(main, WM_COMMAND, playCommand, 0);
         EXPECT_TRUE(AnswerOneErrorBox(main)) << entry << ": " << DescribeShapes();
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr) << entry << ": a second box";
+        EXPECT_TRUE(NoErrorBox(main)) << entry << ": a second box";
         EXPECT_PRED1(AllStopped, StatesOver(main, 500)) << entry;
         ASSERT_TRUE(QueryPlayer(main, player));
         EXPECT_EQ(player.tip, "Kelvane") << entry;
@@ -226,7 +218,7 @@ TEST_F(KelvaneReliabilityTest, FileDeletedWhilePlayingEndsTheChainSilently)
     ASSERT_FALSE(FileExists(tone));
     TPlayerSnapshot player;
     EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << "state " << player.state;
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr);
+    EXPECT_TRUE(NoErrorBox(main));
     EXPECT_PRED1(AllStopped, StatesOver(main, 1000));
     EndsCleanly(run, main, "deleted");
 }
@@ -248,34 +240,32 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
                               wineRun + "' '" KELVANE_BIN_DIR "/kelvane.exe' /restore >/dev/null 2>&1";
     ASSERT_TRUE(RunUnixScript("mkdir -p " + nowhere + "; ( " + start + "; echo $? > " + nowhere + ".status ) &"));
     HWND main = nullptr;
-    for (DWORD waited = 0; !main && waited < 20000; waited += 100) {
-        main = FindMainWindow();
-        if (!main) Sleep(100);
-    }
-    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return (main = FindMainWindow()) != nullptr; }, 20000, "kelvane.exe's main window"));
 
     TPlayerSnapshot player;
     EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << "state " << player.state;
     EXPECT_PRED1(AllStopped, StatesOver(main, 1500)) << "the chain goes on drawing";
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr);
+    EXPECT_TRUE(NoErrorBox(main));
 
     PostMessageA(main, WM_COMMAND, playCommand, 0);
     EXPECT_TRUE(AnswerOneErrorBox(main)) << DescribeShapes();
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1500), nullptr) << "a second box";
+    EXPECT_TRUE(NoErrorBox(main)) << "a second box";
     EXPECT_PRED1(AllStopped, StatesOver(main, 500));
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.tip, "Kelvane");
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     std::string ended;
-    for (DWORD waited = 0; ended.empty() && waited < 15000; waited += 100) {
-        Sleep(100);
-        if (FILE* file = std::fopen(status.c_str(), "rb")) {
-            char text[16] = "";
-            if (std::fgets(text, sizeof text, file)) ended = text;
-            std::fclose(file);
-        }
-    }
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (FILE* file = std::fopen(status.c_str(), "rb")) {
+                char text[16] = "";
+                if (std::fgets(text, sizeof text, file)) ended = text;
+                std::fclose(file);
+            }
+            return !ended.empty();
+        },
+        15000, "the exit status written"));
     EXPECT_EQ(ended, "0\n") << "the exit status";
     RunUnixScript("rm -rf " + nowhere + " " + nowhere + ".status");
 }
@@ -285,7 +275,7 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
 // gap) ends the list. Whatever is read, the automatic start stops silently at it.
 TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStartCarriesOn)
 {
-    const std::string list = Under("MusicFileList");
+    const std::string list = KelvanePath("MusicFileList");
     for (TDamage damage : {WrongType, Empty, Bytes1023, Bytes1024, Bytes4096}) {
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
@@ -293,7 +283,7 @@ TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStart
         Write(Damaged(list, "000001", REG_SZ, std::string("C:\\second.wav", 14), damage));
         Write({list, "000002", REG_SZ, std::string("C:\\third.wav", 13)});
         Write({list, "000004", REG_SZ, std::string("C:\\after the gap.wav", 21)}); // no 000003
-        Write(Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
+        Write(Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
         const bool readable = damage != Bytes1024 && damage != Bytes4096;
 
         TKelvaneRun run("/restore");
@@ -302,7 +292,7 @@ TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStart
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what << " state " << player.state;
         EXPECT_EQ(player.entries, readable ? 3 : 1) << what;
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << what;
+        EXPECT_TRUE(NoErrorBox(main)) << what;
         EndsCleanly(run, main, what);
     }
 }
@@ -318,7 +308,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        ASSERT_TRUE(WaitUntilShown(main));
         GetWindowRect(main, &opened);
         record.placement.length = sizeof record.placement;
         GetWindowPlacement(main, &record.placement);
@@ -336,13 +326,13 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
     const std::string placement(reinterpret_cast<const char*>(&record), sizeof record);
     {
         // The same values undamaged are taken, so the damaged ones below would show if read.
-        Write({Under("Serialize"), "MainShape", REG_BINARY, placement});
+        Write({KelvanePath("Serialize"), "MainShape", REG_BINARY, placement});
         Write({libraryViewKey, "FontStyle", REG_DWORD, Dword(2)});
         Write({libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64)});
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        ASSERT_TRUE(WaitUntilShown(main));
         RECT frame{};
         GetWindowRect(main, &frame);
         EXPECT_EQ(frame.left, opened.left + dx);
@@ -357,11 +347,11 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
         const std::vector<TRaw> values = {
-            Damaged(Under("Serialize"), "MainShape", REG_BINARY, placement, damage),
-            Damaged(Under("Serialize"), "Register", REG_BINARY, placement, damage),
-            Damaged(Under("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
+            Damaged(KelvanePath("Serialize"), "MainShape", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("Serialize"), "Register", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
             Damaged(libraryViewKey, "FontStyle", REG_DWORD, Dword(2), damage),
             Damaged(libraryViewKey, "TransparentStyle", REG_DWORD, Dword(1), damage),
             Damaged(libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64), damage),
@@ -372,7 +362,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr) << what << ": " << run.Describe();
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000)) << what;
+        ASSERT_TRUE(WaitUntilShown(main)) << what;
         RECT frame{};
         GetWindowRect(main, &frame);
         EXPECT_TRUE(EqualRect(&frame, &opened)) << what << ": at " << frame.left << "," << frame.top;
@@ -385,7 +375,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         ASSERT_NE(notice, nullptr) << what << ": the Register notice; " << run.Describe();
         EXPECT_NE(ChildTexts(notice).find("ｼｽﾃﾑ起動時にKelvane"), std::string::npos) << what;
         PressButton(notice, IDOK);
-        EXPECT_TRUE(WaitUntil(Gone, notice, 5000)) << what;
+        EXPECT_TRUE(WaitUntilGone(notice, 5000)) << what;
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what;
         EXPECT_EQ(player.entries, 1) << what;
@@ -394,9 +384,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         notice = WaitForOwnedShape(main, "Kelvane", 10000);
         ASSERT_NE(notice, nullptr) << what << ": the Unregister notice; " << run.Describe();
         PressButton(notice, IDOK);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what;
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what;
     }
 }
 
@@ -457,16 +445,17 @@ TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteAndTheTipIsCutTo63Bytes)
     TKelvaneRun run(arguments);
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDOK);
-    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, Under("MusicFileList").c_str(), "000003", 10000));
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(KelvanePath("MusicFileList"), "000003"); }, 10000,
+                          "the fourth entry saved"));
     TPlayerSnapshot player;
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.entries, 4);
     for (size_t i = 0; i < named.size(); ++i) {
         char name[16];
         wsprintfA(name, "%06d", static_cast<int>(i));
-        EXPECT_EQ(ReadKelvaneString("MusicFileList", name), named[i]) << named[i].size() << " bytes";
+        EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), name), named[i]) << named[i].size() << " bytes";
     }
     EndsCleanly(run, main, "named");
 }

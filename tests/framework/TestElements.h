@@ -1,13 +1,12 @@
-// Small elements and message pumps for tests of shapes and layout groups.
+// Small elements for tests of shapes and layout groups, and closing a shape as a user does.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-
 #include "controls/Element.h"
 #include "controls/SystemIconElement.h"
 #include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
 
 // An element of a fixed size that remembers where it was placed and how the shape ended.
 class TFixedElement : public TElement {
@@ -61,18 +60,10 @@ public:
     HWND window = nullptr;
 };
 
-// Handles queued messages until `done` is true or about two seconds have passed.
-inline bool PumpUntil(const std::function<bool()>& done)
+// Destroys a shape's window and lets the modeless loop tear the shape down, as a user's close would.
+inline void CloseShape(TShape& shape)
 {
-    for (int round = 0; round < 200; ++round) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-            if (done()) return true;
-        }
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
+    if (shape.Handle()) DestroyWindow(shape.Handle());
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    PumpPending();
 }
