@@ -6,7 +6,9 @@
 #include "app/ProgramInfo.h"
 #include "app/StartLock.h"
 #include "app/VersionWindow.h"
+#include "controls/MessageBox.h"
 #include "foundation/ProcessEntry.h"
+#include "foundation/ProcessLog.h"
 #include "framework/ShapeLoops.h"
 
 namespace {
@@ -31,6 +33,8 @@ THeapString ApplicationDisplayName() { return THeapString(ProductName); }
 
 int ApplicationMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // The log sits below the message boxes; it asks through the box the program gives it.
+    SetCannotOpenLogReport(&ReportCannotOpenLogBox);
     // One copy at a time: a second start opens the running copy's settings and leaves.
     if (HandToRunningCopy()) return 0;
     TStartLock lock;

@@ -17,7 +17,7 @@
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
-#include "framework/ShapeHooks.h"
+#include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 
 namespace {
@@ -25,6 +25,9 @@ namespace {
 const int largeIcon = 1;
 const int listWidth = 290;
 const int listHeight = 148;
+// How long the answer to a state query may wait for its caller: a caller that hangs, or never
+// takes messages, must not stop the player's only thread.
+const UINT stateAnswerTimeoutMs = 1000;
 
 // Description and pattern pairs of the open-file dialog, each NUL-terminated, one more at the end.
 const char playableFilter[] = "音声ﾌｧｲﾙ\0*.wav\0"
@@ -369,6 +372,10 @@ LRESULT TMainShape::OnTrayMouse(UINT mouseMessage)
         POINT cursor{};
         GetCursorPos(&cursor);
         TrackPopupMenu(menus->TrayMenu(), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd, nullptr);
+        // The foreground window above lets a click elsewhere close the menu; Windows finishes
+        // that switch only with a message after the menu, without which the next tray menu
+        // can vanish as soon as it opens.
+        PostMessageA(hwnd, WM_NULL, 0, 0);
         break;
     }
     case WM_RBUTTONDBLCLK:
@@ -408,5 +415,6 @@ void TMainShape::AnswerStateQuery(HWND requester)
     data.dwData = static_cast<ULONG_PTR>(playerState);
     data.cbData = static_cast<DWORD>(texts.size());
     data.lpData = texts.data();
-    SendMessageA(requester, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&data));
+    SendMessageTimeoutA(requester, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd), reinterpret_cast<LPARAM>(&data),
+                        SMTO_ABORTIFHUNG, stateAnswerTimeoutMs, nullptr);
 }

@@ -27,19 +27,14 @@ void AttachCommandIcons(TOwnerDrawnMenu& menu)
 
 TTrayMenus::TTrayMenus()
 {
-    resource = LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(1));
+    resource.Reset(LoadMenuA(ProgramInstance(), MAKEINTRESOURCEA(1)));
     if (!resource) return;
-    trayMenu = GetSubMenu(resource, 0);
-    contextMenu = GetSubMenu(resource, 1);
+    trayMenu.Reset(GetSubMenu(resource, 0));
+    contextMenu.Reset(GetSubMenu(resource, 1));
     DecorateItems();
 }
 
-TTrayMenus::~TTrayMenus()
-{
-    trayIcons.reset();
-    contextIcons.reset();
-    if (resource) DestroyMenu(resource);
-}
+TTrayMenus::~TTrayMenus() = default;
 
 void TTrayMenus::DecorateItems()
 {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "foundation/Handles.h"
 #include "framework/OwnerDrawnMenu.h"
 
 class TTrayMenus {
@@ -26,10 +27,11 @@ public:
 private:
     void DecorateItems();
 
-    HMENU resource = nullptr;    // owned: the loaded menu with both pop-ups
-    HMENU trayMenu = nullptr;    // borrowed: pop-up 0 of `resource`
-    HMENU contextMenu = nullptr; // borrowed: pop-up 1 of `resource`
-    // Released before the menu they decorate (they turn the items back into plain ones).
+    TOwnedMenu resource;       // the loaded menu with both pop-ups
+    TBorrowedMenu trayMenu;    // pop-up 0 of `resource`
+    TBorrowedMenu contextMenu; // pop-up 1 of `resource`
+    // Released before the menu they decorate (they turn the items back into plain ones):
+    // members go in the reverse order of their declaration.
     std::unique_ptr<TOwnerDrawnMenu> trayIcons;
     std::unique_ptr<TOwnerDrawnMenu> contextIcons;
 };

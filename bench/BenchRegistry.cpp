@@ -1,6 +1,7 @@
 // B-reg: writes N REG_SZ values under one key and reads them back, each pass timed; writes
 // "write <ms>", "read <ms>" and "values <n>" to FILE.   bench_reg N FILE
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     const int count = std::atoi(__argv[1]);
     std::vector<std::string> paths;
     for (int i = 0; i < count; ++i) paths.push_back(BenchPath(i));
-    RegDeleteTreeA(HKEY_CURRENT_USER, benchKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, benchKey);
 
     const LARGE_INTEGER start = Now();
     HKEY key = nullptr;
@@ -53,7 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         RegCloseKey(key);
     }
     const LARGE_INTEGER read = Now();
-    RegDeleteTreeA(HKEY_CURRENT_USER, benchKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, benchKey);
 
     char result[96];
     std::snprintf(result, sizeof result, "write %.3f\nread %.3f\nvalues %d\n", ElapsedMs(start, written),

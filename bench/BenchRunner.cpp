@@ -13,11 +13,11 @@
 #include "BenchSetup.h"
 #include "BenchTable.h"
 #include "KelvaneRun.h"
-#include "ProcessRunner.h"
 #include "ResidentBench.h"
 #include "ScaleBench.h"
 #include "SinkRecording.h"
 #include "SoundBench.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -158,7 +158,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_runner: kelvane.exe already runs in this Wine prefix; end it first\n");
         return 2;
     }
-    TemporaryFolder scratch;
+    TTempFolder scratch;
     setup.scratch = scratch.Path();
     setup.lowTone = scratch.Path() + "\\low.wav";
     setup.highTone = scratch.Path() + "\\high.wav";

@@ -5,6 +5,7 @@
 //   kelvane_ops scan FOLDER FILE ScanFolder over the tree under FOLDER
 //   kelvane_ops persist N FILE   SaveValues, then LoadValues, of the main shape with N entries
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -87,10 +88,10 @@ void StoreList(int count)
 // Saved into an empty key, as the first OK does, then read back, as Cancel does.
 std::string Persist(int count)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, benchKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, benchKey);
     StoreList(count);
     TMainShape shape; // loads the list, as at every start
-    RegDeleteTreeA(HKEY_CURRENT_USER, benchKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, benchKey);
 
     const LARGE_INTEGER start = Now();
     {
@@ -103,7 +104,7 @@ std::string Persist(int count)
         shape.LoadValues(application.Store());
     }
     const LARGE_INTEGER loaded = Now();
-    RegDeleteTreeA(HKEY_CURRENT_USER, benchKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, benchKey);
 
     char result[128];
     std::snprintf(result, sizeof result, "save %.3f\nload %.3f\nentries %d\n", ElapsedMs(start, saved),

@@ -8,7 +8,7 @@ TPlayerRun::TPlayerRun(bool isKelvane, const std::vector<std::string>& files)
         kelvane = std::make_unique<TKelvaneRun>("/restore");
         return;
     }
-    std::string line = BesideRunner(PlayerProgram(false));
+    std::string line = CommandBeside(PlayerProgram(false));
     for (const std::string& file : files) line += " \"" + file + "\"";
     baseline = std::make_unique<TChildProcess>(line);
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ChildProcess.h"
 #include "KelvaneRun.h"
+#include "support/ChildProcess.h"
 
 class TPlayerRun {
 public:

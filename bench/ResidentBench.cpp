@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "ChildProcess.h"
 #include "PlayerRun.h"
+#include "support/ChildProcess.h"
 
 namespace {
 
@@ -39,10 +39,10 @@ TResidentFigures MeasureResident(bool playing, const TBenchSetup& setup)
         player = std::make_unique<TPlayerRun>(false, std::vector<std::string>{setup.lowTone, setup.highTone});
         if (!player->WaitUntilPlaying(20000)) return figures;
     } else {
-        tray = std::make_unique<TChildProcess>(BesideRunner("bench_tray.exe"));
+        tray = std::make_unique<TChildProcess>(CommandBeside("bench_tray.exe"));
         if (!tray->WaitForWindow("BenchTrayWindow", 20000)) return figures;
         // The tone is over well within the settling time.
-        playedOnce = std::make_unique<TChildProcess>(BesideRunner(PlayerProgram(false), {"/once", setup.lowTone}));
+        playedOnce = std::make_unique<TChildProcess>(CommandBeside(PlayerProgram(false), {"/once", setup.lowTone}));
         if (!playedOnce->WaitForWindow("BenchMciWindow", 20000)) return figures;
     }
     const int kelvaneProcess = FindUnixProcess(PlayerProgram(true));

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "BenchCommon.h"
-#include "ChildProcess.h"
 #include "KelvaneRun.h"
+#include "support/ChildProcess.h"
 
 namespace {
 
@@ -120,8 +120,8 @@ double TimeSettingsCommand(HWND window)
 double AddPathsMs(bool kelvane, const TBenchSetup& setup)
 {
     const std::string count = std::to_string(setup.entries);
-    const TResult result = kelvane ? RunMeasuring(BesideRunner("kelvane_ops.exe", {"add", count}), setup)
-                                   : RunMeasuring(BesideRunner("bench_list.exe", {"fill", count}), setup);
+    const TResult result = kelvane ? RunMeasuring(CommandBeside("kelvane_ops.exe", {"add", count}), setup)
+                                   : RunMeasuring(CommandBeside("bench_list.exe", {"fill", count}), setup);
     if (Value(result, "lines") != setup.entries) return NAN;
     return Value(result, kelvane ? "add" : "fill");
 }
@@ -136,7 +136,7 @@ double ScanMs(bool kelvane, const TBenchSetup& setup, double* callMs)
         if (!listing.Ended(300000, &status) || status != 0) return NAN;
         return ElapsedMs(start, Now());
     }
-    const TResult result = RunMeasuring(BesideRunner("kelvane_ops.exe", {"scan", setup.tree}), setup, &processMs);
+    const TResult result = RunMeasuring(CommandBeside("kelvane_ops.exe", {"scan", setup.tree}), setup, &processMs);
     if (Value(result, "files") != setup.treeFiles || Value(result, "result") != 1) return NAN;
     if (callMs) *callMs = Value(result, "scan");
     return processMs;
@@ -145,8 +145,8 @@ double ScanMs(bool kelvane, const TBenchSetup& setup, double* callMs)
 bool PersistMs(bool kelvane, const TBenchSetup& setup, double& saveMs, double& loadMs)
 {
     const std::string count = std::to_string(setup.entries);
-    const TResult result = kelvane ? RunMeasuring(BesideRunner("kelvane_ops.exe", {"persist", count}), setup)
-                                   : RunMeasuring(BesideRunner("bench_reg.exe", {count}), setup);
+    const TResult result = kelvane ? RunMeasuring(CommandBeside("kelvane_ops.exe", {"persist", count}), setup)
+                                   : RunMeasuring(CommandBeside("bench_reg.exe", {count}), setup);
     if (Value(result, kelvane ? "entries" : "values") != setup.entries) return false;
     saveMs = Value(result, kelvane ? "save" : "write");
     loadMs = Value(result, kelvane ? "load" : "read");
@@ -165,7 +165,7 @@ double OpenSettingsMs(bool kelvane, const TBenchSetup& setup)
         if (!WaitForLines(ChildOfClass(main, "FileList"), setup.entries, 60000)) return NAN;
         return TimeSettingsCommand(main);
     }
-    TChildProcess list(BesideRunner("bench_list.exe", {"hold", std::to_string(setup.entries)}));
+    TChildProcess list(CommandBeside("bench_list.exe", {"hold", std::to_string(setup.entries)}));
     HWND window = list.WaitForWindow("BenchListWindow", 20000);
     if (!window || !WaitForLines(ChildOfClass(window, "ListBox"), setup.entries, 60000)) return NAN;
     return TimeSettingsCommand(window);

@@ -11,20 +11,19 @@ foreach(baseline bench_tray:BenchTray bench_mci:BenchMci bench_list:BenchList be
 endforeach()
 target_link_libraries(bench_tray PRIVATE shell32)
 target_link_libraries(bench_mci PRIVATE winmm)
-target_link_libraries(bench_reg PRIVATE advapi32)
+target_link_libraries(bench_reg PRIVATE advapi32 shlwapi)
 
 add_executable(kelvane_ops WIN32 ${BENCH_DIR}/KelvaneOps.cpp ${rc_sources})
 add_dependencies(kelvane_ops kelvane_images)
-target_link_libraries(kelvane_ops PRIVATE vantry_winmain kelvane_app)
+target_link_libraries(kelvane_ops PRIVATE vantry_winmain kelvane_app shlwapi)
 
 add_executable(bench_runner
-    ${BENCH_DIR}/BenchRunner.cpp ${BENCH_DIR}/BenchTable.cpp ${BENCH_DIR}/ChildProcess.cpp
-    ${BENCH_DIR}/PlayerRun.cpp ${BENCH_DIR}/ProcessProbe.cpp ${BENCH_DIR}/ResidentBench.cpp
-    ${BENCH_DIR}/ScaleBench.cpp ${BENCH_DIR}/SoundBench.cpp ${BENCH_DIR}/SoundSpans.cpp
-    ${PROJECT_SOURCE_DIR}/tests/e2e/KelvaneRun.cpp ${PROJECT_SOURCE_DIR}/tests/e2e/ProcessRunner.cpp
-    ${PROJECT_SOURCE_DIR}/tests/e2e/SinkRecording.cpp)
-target_include_directories(bench_runner PRIVATE ${BENCH_DIR} ${PROJECT_SOURCE_DIR}/tests/e2e ${PROJECT_SOURCE_DIR}/tests)
-target_link_libraries(bench_runner PRIVATE shell32 ole32 user32 advapi32)
+    ${BENCH_DIR}/BenchRunner.cpp ${BENCH_DIR}/BenchTable.cpp ${BENCH_DIR}/PlayerRun.cpp
+    ${BENCH_DIR}/ProcessProbe.cpp ${BENCH_DIR}/ResidentBench.cpp ${BENCH_DIR}/ScaleBench.cpp
+    ${BENCH_DIR}/SoundBench.cpp ${BENCH_DIR}/SoundSpans.cpp
+    ${PROJECT_SOURCE_DIR}/tests/e2e/KelvaneRun.cpp ${PROJECT_SOURCE_DIR}/tests/e2e/SinkRecording.cpp)
+target_include_directories(bench_runner PRIVATE ${BENCH_DIR} ${PROJECT_SOURCE_DIR}/tests/e2e)
+target_link_libraries(bench_runner PRIVATE kelvane_test_support shell32 ole32 user32 advapi32 shlwapi)
 add_dependencies(bench_runner kelvane kelvane_ops bench_tray bench_mci bench_list bench_reg)
 
 # Only that every measurement gives a number: timings have no threshold in a test. The 64-bit

@@ -18,6 +18,12 @@ target_include_directories(portable_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_link_libraries(portable_tests PRIVATE vantry_portable gmock gtest_main)
 add_test(NAME portable_tests COMMAND portable_tests --gtest_brief=1)
 
+# The layers of the product folders, read from the sources themselves.
+add_executable(layering_tests ${PROJECT_SOURCE_DIR}/tests/LayeringTest.cpp)
+target_compile_definitions(layering_tests PRIVATE KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+target_link_libraries(layering_tests PRIVATE gtest_main)
+add_test(NAME layering_tests COMMAND layering_tests --gtest_brief=1)
+
 # Each fuzzer runs for a bounded time in the test command; KELVANE_FUZZ_SECONDS sets it.
 set(KELVANE_FUZZ_SECONDS 10 CACHE STRING "seconds each fuzzer runs under ctest")
 foreach(fuzzer ${VANTRY_FUZZERS})

@@ -2,9 +2,22 @@
 # kelvane.exe, and the unit and end-to-end test executables that ctest runs under Wine.
 enable_language(RC)
 
+# A build folder keeps the compiler it was first configured with.
+if(NOT CMAKE_CXX_COMPILER MATCHES "-win32$")
+    message(FATAL_ERROR "${CMAKE_BINARY_DIR} was configured with ${CMAKE_CXX_COMPILER}; the build needs the "
+                        "win32-thread compiler of the toolchain file: remove the folder and build again")
+endif()
+
 add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
-add_compile_definitions(STRICT WIN32_LEAN_AND_MEAN _WIN32_IE=0x0600 _WIN32_WINNT=0x0600 WINVER=0x0600)
+# Windows XP's headers: a function of a later system does not compile, and is looked up at
+# run time instead. Tests share the setting, so that the structures they hand to the library
+# have the library's layout.
+add_compile_definitions(STRICT WIN32_LEAN_AND_MEAN _WIN32_IE=0x0600 _WIN32_WINNT=0x0501 WINVER=0x0501)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# The same sources give the same program wherever and whenever they are built: no link time
+# in the headers, no build folder in what the compiler records.
+add_link_options(-Wl,--no-insert-timestamp)
+add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
 # Sections aligned to pages in the file: Wine maps such an image instead of reading all of it
 # (debug information included) into private memory, which took some 6 MB per program.
 add_link_options(-Wl,--file-alignment,0x1000)

@@ -1,7 +1,9 @@
 # Shared settings of the two mingw-w64 cross toolchains; included with KELVANE_TRIPLE set.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER   ${KELVANE_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KELVANE_TRIPLE}-g++-posix)
+# The win32 thread model: the posix one links libwinpthread into every program, and it
+# imports functions that Windows XP lacks.
+set(CMAKE_C_COMPILER   ${KELVANE_TRIPLE}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${KELVANE_TRIPLE}-g++-win32)
 set(CMAKE_RC_COMPILER  ${KELVANE_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${KELVANE_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

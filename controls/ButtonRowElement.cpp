@@ -7,6 +7,7 @@
 #include "foundation/DisplayText.h"
 #include "foundation/IconCache.h"
 #include "framework/Shape.h"
+#include "framework/TransparentButton.h"
 
 namespace {
 

@@ -16,8 +16,6 @@ bool TElement::Command(int, HWND, int) { return false; }
 bool TElement::ContextMenu(HWND, int, int) { return false; }
 bool TElement::Notify(int, NMHDR*) { return false; }
 bool TElement::HScroll(HWND, int, int) { return false; }
-bool TElement::MeasureListItem(MEASUREITEMSTRUCT&) { return false; }
 void TElement::Enable(bool) {}
 void TElement::RefreshFromData() {}
 void TElement::RefreshToData() {}
-void TElement::ShownChanged(TShape*, bool) {}

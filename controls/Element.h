@@ -40,10 +40,6 @@ public:
     virtual void Enable(bool enabled);
     virtual void RefreshFromData();
     virtual void RefreshToData();
-    // Only for elements registered as show/hide listeners of their shape.
-    virtual void ShownChanged(TShape* shape, bool shown);
-    // WM_MEASUREITEM of an owner-drawn list box that belongs to the element -> handled.
-    virtual bool MeasureListItem(MEASUREITEMSTRUCT& item);
 
     THeapString name; // the registry value or subkey name when the element persists
     int dock;

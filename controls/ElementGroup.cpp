@@ -256,10 +256,24 @@ void TElementGroup::Place(TShape* shape, int x, int y)
         x += FrameInset;
         y += FrameInset;
     }
+    origin = POINT{x, y};
     for (size_t i = 0; i < children.size(); ++i)
         children[i]->Place(shape, x + positions[i].x, y + positions[i].y);
     // The frame goes under the controls it surrounds.
     if (frame) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool TElementGroup::PlacementOf(const TElement* element, POINT& at) const
+{
+    for (size_t i = 0; i < children.size() && i < positions.size(); ++i) {
+        if (children[i] == element) {
+            at = POINT{origin.x + positions[i].x, origin.y + positions[i].y};
+            return true;
+        }
+        const auto* group = dynamic_cast<const TElementGroup*>(children[i]);
+        if (group && group->PlacementOf(element, at)) return true;
+    }
+    return false;
 }
 
 void TElementGroup::PassKey(TRegistryStore& key, bool save)
@@ -306,11 +320,6 @@ bool TElementGroup::ContextMenu(HWND window, int x, int y)
 bool TElementGroup::Notify(int id, NMHDR* header)
 {
     return FirstChildHandling([&](TElement& child) { return child.Notify(id, header); });
-}
-
-bool TElementGroup::MeasureListItem(MEASUREITEMSTRUCT& item)
-{
-    return FirstChildHandling([&](TElement& child) { return child.MeasureListItem(item); });
 }
 
 bool TElementGroup::HScroll(HWND bar, int code, int position)

@@ -40,6 +40,9 @@ public:
     TElement* Child(int index) const { return children[index]; }
     // Where the last measuring put the child, relative to the group's content origin.
     POINT ChildPosition(int index) const { return positions[index]; }
+    // Where the last placing put `element`, a child of this group or of a group inside it, in
+    // the shape's client coordinates; false when it is not among them.
+    bool PlacementOf(const TElement* element, POINT& at) const;
     void SetCaption(const char* text);
     const THeapString& Caption() const { return caption; }
     HWND Frame() const { return frame; }
@@ -55,7 +58,6 @@ public:
     bool ContextMenu(HWND window, int x, int y) override;
     bool Notify(int id, NMHDR* header) override;
     bool HScroll(HWND bar, int code, int position) override;
-    bool MeasureListItem(MEASUREITEMSTRUCT& item) override;
     void Enable(bool enabled) override;
     void RefreshFromData() override;
     void RefreshToData() override;
@@ -77,6 +79,7 @@ private:
     THeapString caption; // already display text; empty means no frame
     HWND frame;          // borrowed: a child of the shape, destroyed with it
     SIZE measured;
+    POINT origin = {0, 0}; // where the last placing put the children's origin
     std::vector<TElement*> children; // borrowed: owned by whoever built the group
     std::vector<SIZE> paddedSizes;
     std::vector<POINT> positions;

@@ -2,16 +2,12 @@
 #include "controls/MessageBox.h"
 
 #include "controls/StereotypeCheckElement.h"
-#include "foundation/ProcessLog.h"
 #include "foundation/StringOperations.h"
 #include "framework/Shape.h"
 
 namespace {
 
 const int messageSpacing = 12;
-
-// The log lives below the controls; it learns of the real box when this file is linked in.
-const bool logReportInstalled = (SetCannotOpenLogReport(&ReportCannotOpenLogBox), true);
 
 } // namespace
 
@@ -43,9 +39,15 @@ int RunMessageBox(HWND owner, const char* key, const char* title, int iconKind, 
     return TShape::RunShape(owner, key, title, elements);
 }
 
+int ShowNotice(HWND owner, const char* key, const char* text, bool withCheck)
+{
+    TButtonDescriptor ok(IDOK, "OK", "OK_ICON");
+    TButtonDescriptor* buttons[] = {&ok, nullptr};
+    return RunMessageBox(owner, key, nullptr, IconAsterisk, text, buttons, withCheck);
+}
+
 bool ReportCannotOpenLogBox(const char* path)
 {
-    (void)logReportInstalled;
     const THeapString text =
         Concat(Concat("ログファイル\r\n", path), "\r\n\r\nを開けませんでしたが、処理を続行します。");
     TOkCancelButtons choice;

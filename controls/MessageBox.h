@@ -30,5 +30,8 @@ int RunMessageBox(HWND owner, const char* key, const char* title, int iconKind, 
 int RunMessageBox(HWND owner, const char* key, const char* title, int iconKind, const char* text,
                   TButtonDescriptor* const* buttons, bool withCheck, const TRegistryStore* answerStore);
 
+// An information notice with one OK button ("OK_ICON"); the identifier of the answer.
+int ShowNotice(HWND owner, const char* key, const char* text, bool withCheck);
+
 // The "Can_not_open_logfile" box of the execution log: OK goes on, Cancel stops.
 bool ReportCannotOpenLogBox(const char* path);

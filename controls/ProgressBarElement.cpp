@@ -1,7 +1,9 @@
 // TProgressBarElement: the "VantryProgressBar" class, the incremental hatch and the full repaint.
 #include "controls/ProgressBarElement.h"
 
+#include "foundation/Handles.h"
 #include "framework/Shape.h"
+#include "framework/WindowBinding.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ TProgressBarElement::TProgressBarElement(int dock, int alignment, int width, int
 {
 }
 
-TProgressBarElement::~TProgressBarElement() = default;
+TProgressBarElement::~TProgressBarElement() { TBinding::Unbind(*this); }
 
 SIZE TProgressBarElement::Measure(TShape*, HDC) { return SIZE{width, height}; }
 
@@ -61,9 +63,8 @@ bool TProgressBarElement::Update(bool full)
             return false;
         }
     }
-    HDC dc = GetDC(window);
+    TWindowDC dc(window);
     Draw(dc, full);
-    ReleaseDC(window, dc);
     return true;
 }
 
@@ -97,17 +98,12 @@ LRESULT TProgressBarElement::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(hwnd, &paint);
+        TPaintDC dc(hwnd);
         Draw(dc, true);
-        EndPaint(hwnd, &paint);
         return 0;
     }
     case WM_ERASEBKGND:
         if (suppressErase) return 0;
-        break;
-    case WM_NCDESTROY:
-        window = nullptr;
         break;
     default:
         break;
@@ -117,22 +113,17 @@ LRESULT TProgressBarElement::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT CALLBACK TProgressBarElement::PreWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* element = reinterpret_cast<TProgressBarElement*>(GetWindowLongPtrA(hwnd, 0));
-    if (!element) {
-        if (message != WM_CREATE) return DefWindowProcA(hwnd, message, wParam, lParam);
-        element = static_cast<TProgressBarElement*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        if (!element) return DefWindowProcA(hwnd, message, wParam, lParam);
-        SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(element));
-        element->window = hwnd;
-    }
-    return element->WindowProc(hwnd, message, wParam, lParam);
+    return TBinding::Route(hwnd, message, wParam, lParam,
+                                      [hwnd](TProgressBarElement& element, UINT message, WPARAM wParam, LPARAM lParam) {
+                                          return element.WindowProc(hwnd, message, wParam, lParam);
+                                      });
 }
 
 void DrawProgressHatch(HDC dc, int from, int to, int top, int bottom, COLORREF colour)
 {
     if (to <= from || bottom <= top) return;
-    HPEN pen = CreatePen(PS_SOLID, 1, colour); // owned until the end of the slice
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    TOwnedPen pen(CreatePen(PS_SOLID, 1, colour));
+    TSelection selection(dc, pen);
     // Every diagonal x + y = s with an even s, clipped to the slice.
     int first = from + top;
     if (first & 1) ++first;
@@ -143,6 +134,4 @@ void DrawProgressHatch(HDC dc, int from, int to, int top, int bottom, COLORREF c
         MoveToEx(dc, right, s - right, nullptr);
         LineTo(dc, left - 1, s - left + 1); // the end point is not drawn
     }
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controls/Element.h"
+#include "framework/WindowBinding.h"
 
 class TProgressBarElement : public TElement {
 public:
@@ -36,7 +37,8 @@ private:
     // The inner area and the columns of the slice between the drawn and the current value.
     void SliceColumns(RECT& inner, int& from, int& to) const;
 
-    HWND window; // borrowed: a child of the shape, destroyed with it
+    HWND window; // borrowed: a child of the shape, destroyed with it; bound by window long 0
+    using TBinding = TLongZeroBinding<TProgressBarElement, &TProgressBarElement::window>;
 };
 
 // The diagonal hatch of the bar over columns from .. to - 1 and rows top .. bottom - 1. Which

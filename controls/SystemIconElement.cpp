@@ -60,6 +60,18 @@ bool PlayKind(int kind, bool force)
     return true;
 }
 
+BOOL CALLBACK InvalidateSquare(HWND window, LPARAM element)
+{
+    TShape* shape = ShapeOfWindow(window);
+    POINT at;
+    if (shape && shape->Handle() == window &&
+        shape->RootGroup().PlacementOf(reinterpret_cast<const TSystemIconElement*>(element), at)) {
+        RECT square{at.x, at.y, at.x + TSystemIconElement::IconSize, at.y + TSystemIconElement::IconSize};
+        InvalidateRect(window, &square, TRUE);
+    }
+    return TRUE;
+}
+
 bool IsAsciiNo(const char* text)
 {
     return (text[0] == 'N' || text[0] == 'n') && (text[1] == 'O' || text[1] == 'o') && text[2] == '\0';
@@ -68,8 +80,7 @@ bool IsAsciiNo(const char* text)
 } // namespace
 
 TSystemIconElement::TSystemIconElement(int kind)
-    : TElement(DockLeft, AlignTopCentred), kind(KnownKind(kind)), icon(nullptr), position{0, 0},
-      shapeWindow(nullptr), enabled(1), playedSound(0)
+    : TElement(DockLeft, AlignTopCentred), kind(KnownKind(kind)), icon(nullptr), enabled(1), playedSound(0)
 {
 }
 
@@ -81,19 +92,18 @@ SIZE TSystemIconElement::Measure(TShape*, HDC)
     return SIZE{IconSize, IconSize};
 }
 
-void TSystemIconElement::Place(TShape* shape, int x, int y)
+void TSystemIconElement::Place(TShape* shape, int, int)
 {
-    position = POINT{x, y};
-    shapeWindow = shape ? shape->Handle() : nullptr;
     if (!shape) return;
     // The shared element may have been placed in a box that is gone; listen once.
     shape->RemoveShowHideListener(this);
     shape->AddShowHideListener(this);
 }
 
-void TSystemIconElement::Paint(TShape*, HDC dc)
+void TSystemIconElement::Paint(TShape* shape, HDC dc)
 {
-    if (!icon) return;
+    POINT position;
+    if (!icon || !shape || !shape->RootGroup().PlacementOf(this, position)) return;
     const int oldMode = SetMapMode(dc, MM_TEXT);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, position.x, position.y, IconSize, IconSize,
@@ -102,12 +112,11 @@ void TSystemIconElement::Paint(TShape*, HDC dc)
     SetMapMode(dc, oldMode);
 }
 
+// The flag is the element's, so every open shape that shows it draws it anew.
 void TSystemIconElement::Enable(bool flag)
 {
     enabled = flag ? 1 : 0;
-    if (!shapeWindow || !IsWindow(shapeWindow)) return;
-    RECT square{position.x, position.y, position.x + IconSize, position.y + IconSize};
-    InvalidateRect(shapeWindow, &square, TRUE);
+    EnumThreadWindows(GetCurrentThreadId(), &InvalidateSquare, reinterpret_cast<LPARAM>(this));
 }
 
 // The shape stops the sound when it closes, so only the first icon of a box starts one.

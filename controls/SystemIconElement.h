@@ -27,15 +27,16 @@ public:
     void Place(TShape* shape, int x, int y) override;
     void Paint(TShape* shape, HDC dc) override;
     void Enable(bool enabled) override;
-    void ShownChanged(TShape* shape, bool shown) override;
+    // For show/hide listeners of a shape (the only element kind that listens).
+    virtual void ShownChanged(TShape* shape, bool shown);
 
     static const int IconSize = 32;
 
 private:
+    // One element of a kind may stand in several open boxes at once, so where it stands is
+    // asked of each box's element tree, never kept here.
     int kind;
-    HICON icon;      // borrowed: the icon cache owns it
-    POINT position;
-    HWND shapeWindow; // borrowed: where the icon was last placed, for invalidating
+    HICON icon; // borrowed: the icon cache owns it
     unsigned char enabled;
     unsigned char playedSound;
 };

@@ -10,29 +10,22 @@ namespace {
 
 const DWORD editStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 
-WNDPROC systemProc = nullptr; // the system EDIT procedure
-int appendedIndex = 0;        // the system class's own extra bytes: where the object lives
-
-TComboEdit* BoundEdit(HWND window)
-{
-    return reinterpret_cast<TComboEdit*>(GetWindowLongPtrA(window, appendedIndex));
-}
-
 } // namespace
 
 const char* const TComboEdit::ClassName = "VantryComboEdit";
 
-void TComboEdit::RegisterClass()
-{
-    if (systemProc) return;
-    TWindow::RegisterSuperclass("EDIT", ClassName, &TComboEdit::PreWndProc, systemProc, appendedIndex);
-}
+TBoundSuperclass<TComboEdit, &TComboEdit::edit> TComboEdit::superclass{ClassName, "EDIT", &TComboEdit::PreWndProc};
+
+TComboEdit::~TComboEdit() { superclass.Unbind(*this); }
+
+void TComboEdit::RegisterClass() { superclass.Register(); }
 
 LRESULT CALLBACK TComboEdit::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TComboEdit* self = BoundEdit(window);
-    if (!self) return CallWindowProcA(systemProc, window, message, wParam, lParam);
-    return self->WindowProc(message, wParam, lParam);
+    return superclass.Route(window, message, wParam, lParam,
+                            [](TComboEdit& self, UINT message, WPARAM wParam, LPARAM lParam) {
+                                return self.WindowProc(message, wParam, lParam);
+                            });
 }
 
 void TComboEdit::Create(HWND shape, const char* text, int id)
@@ -42,23 +35,22 @@ void TComboEdit::Create(HWND shape, const char* text, int id)
                            CW_USEDEFAULT, shape, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            TWindow::ModuleInstance(), nullptr);
     if (!edit) return;
-    SetWindowLongPtrA(edit, appendedIndex, reinterpret_cast<LONG_PTR>(this));
+    superclass.Bind(edit, *this);
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     DragAcceptFiles(edit, TRUE);
 }
 
+// Unbound first: the focus leaving a window on its way out must not reach the combo.
 void TComboEdit::Destroy()
 {
     HWND window = edit;
-    edit = nullptr;
-    if (!window || !IsWindow(window)) return;
-    SetWindowLongPtrA(window, appendedIndex, 0);
-    DestroyWindow(window);
+    superclass.Unbind(*this);
+    if (window && IsWindow(window)) DestroyWindow(window);
 }
 
 LRESULT TComboEdit::CallSystem(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(systemProc, edit, message, wParam, lParam);
+    return superclass.CallSystem(edit, message, wParam, lParam);
 }
 
 LRESULT TComboEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -76,13 +68,6 @@ LRESULT TComboEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The list never takes the focus, so leaving the edit means leaving the combo.
         owner->CloseList();
         break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(edit, appendedIndex, 0);
-        {
-            HWND window = edit;
-            edit = nullptr;
-            return CallWindowProcA(systemProc, window, message, wParam, lParam);
-        }
     default:
         break;
     }

@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include "framework/WindowBinding.h"
+
 class TOwnerDrawComboboxElement;
 
 class TComboEdit {
 public:
     explicit TComboEdit(TOwnerDrawComboboxElement* owner) : owner(owner) {}
+    ~TComboEdit();
     TComboEdit(const TComboEdit&) = delete;
     TComboEdit& operator=(const TComboEdit&) = delete;
 
@@ -23,6 +26,7 @@ public:
     TOwnerDrawComboboxElement* owner;  // borrowed
 
 private:
+    static TBoundSuperclass<TComboEdit, &TComboEdit::edit> superclass; // binds by the appended long
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     bool KeyDown(WPARAM key, LPARAM lParam);
     LRESULT CallSystem(UINT message, WPARAM wParam, LPARAM lParam);

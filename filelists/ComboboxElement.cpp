@@ -3,6 +3,7 @@
 
 #include "controls/ListElement.h"
 #include "filelists/ComboCompletion.h"
+#include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/RegistrySection.h"
 #include "framework/Shape.h"
@@ -27,7 +28,7 @@ TOwnerDrawComboboxElement::TOwnerDrawComboboxElement(int dock, int width, const 
 TOwnerDrawComboboxElement::~TOwnerDrawComboboxElement()
 {
     DestroyWindows();
-    if (frame && IsWindow(frame)) SetWindowLongPtrA(frame, 0, 0);
+    TFrameBinding::Unbind(*this);
 }
 
 void TOwnerDrawComboboxElement::DestroyWindows()
@@ -130,11 +131,10 @@ void TOwnerDrawComboboxElement::ReplaceEntry(int index, TIconSource* icon, const
     item.text = entryText;
     item.icon = icon;
     if (!listPart.list) return;
-    HDC dc = GetDC(listPart.list);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listPart.list, WM_GETFONT, 0, 0)));
-    item.Measure(dc, TComboListItem::MeasureGap(dc));
-    SelectObject(dc, old);
-    ReleaseDC(listPart.list, dc);
+    {
+        TWindowFontDC dc(listPart.list);
+        item.Measure(dc, TComboListItem::MeasureGap(dc));
+    }
     SendMessageA(listPart.list, LB_SETITEMHEIGHT, index, item.itemHeight);
     InvalidateRect(listPart.list, nullptr, TRUE);
 }

@@ -13,6 +13,7 @@
 #include "filelists/FloatComboList.h"
 #include "foundation/HeapStringList.h"
 #include "foundation/IconSource.h"
+#include "framework/WindowBinding.h"
 
 // The name is the value of the current text; a history name, when set, is the subkey that
 // holds the history as "000000", "000001", ... (most recent first).
@@ -72,6 +73,7 @@ private:
     void DestroyWindows();
     void PlaceEdit();
     void PaintFrame();
+    void PaintFrame(HDC dc);
     RECT ButtonRect() const;
     void RedrawButton(bool pressed);
     void MouseDown(int x, int y);
@@ -93,7 +95,7 @@ private:
     int captionWidth = -1;
     int measuredCaptionWidth = 0;
     int width;
-    HWND frame = nullptr; // borrowed: a child of the shape, destroyed with it
+    HWND frame = nullptr; // borrowed: a child of the shape, destroyed with it; bound by window long 0
     TComboEdit editPart;
     TFloatComboList listPart;
     THeapString text;
@@ -109,4 +111,6 @@ private:
     THeapString previousText;
     bool buttonPressed = false;
     bool updatingEdit = false; // our own edit changes do not complete again
+
+    using TFrameBinding = TLongZeroBinding<TOwnerDrawComboboxElement, &TOwnerDrawComboboxElement::frame>;
 };

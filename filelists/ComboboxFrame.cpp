@@ -6,6 +6,7 @@
 
 #include "foundation/IconCache.h"
 #include "framework/DropFiles.h"
+#include "foundation/Handles.h"
 #include "framework/Window.h"
 
 namespace {
@@ -32,14 +33,10 @@ void TOwnerDrawComboboxElement::RegisterFrameClass()
 
 LRESULT CALLBACK TOwnerDrawComboboxElement::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TOwnerDrawComboboxElement*>(GetWindowLongPtrA(window, 0));
-    if (!self && message == WM_CREATE) {
-        self = static_cast<TOwnerDrawComboboxElement*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(self));
-        if (self) self->frame = window;
-    }
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    return self->FrameProc(message, wParam, lParam);
+    return TFrameBinding::Route(window, message, wParam, lParam,
+                                [](TOwnerDrawComboboxElement& self, UINT message, WPARAM wParam, LPARAM lParam) {
+                                    return self.FrameProc(message, wParam, lParam);
+                                });
 }
 
 LRESULT TOwnerDrawComboboxElement::FrameProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -85,13 +82,6 @@ LRESULT TOwnerDrawComboboxElement::FrameProc(UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
         DestroyWindows();
         break;
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(frame, 0, 0);
-        {
-            HWND window = frame;
-            frame = nullptr;
-            return DefWindowProcA(window, message, wParam, lParam);
-        }
     default:
         break;
     }
@@ -120,8 +110,15 @@ RECT TOwnerDrawComboboxElement::ButtonRect() const
 
 void TOwnerDrawComboboxElement::PaintFrame()
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(frame, &paint);
+    {
+        TPaintDC dc(frame);
+        PaintFrame(dc);
+    }
+    if (editPart.edit) InvalidateRect(editPart.edit, nullptr, TRUE);
+}
+
+void TOwnerDrawComboboxElement::PaintFrame(HDC dc)
+{
     const bool enabled = IsWindowEnabled(frame) != FALSE;
     RECT client;
     GetClientRect(frame, &client);
@@ -138,8 +135,6 @@ void TOwnerDrawComboboxElement::PaintFrame()
     if (!enabled) state |= DFCS_INACTIVE;
     if (buttonPressed) state |= DFCS_FLAT;
     DrawFrameControl(dc, &button, DFC_SCROLL, state);
-    EndPaint(frame, &paint);
-    if (editPart.edit) InvalidateRect(editPart.edit, nullptr, TRUE);
 }
 
 void TOwnerDrawComboboxElement::RedrawButton(bool pressed)
@@ -196,11 +191,8 @@ LRESULT TOwnerDrawComboboxElement::MeasureItem(MEASUREITEMSTRUCT& measure)
 {
     auto* item = reinterpret_cast<TComboListItem*>(measure.itemData);
     if (!item || !listPart.list) return FALSE;
-    HDC dc = GetDC(listPart.list);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listPart.list, WM_GETFONT, 0, 0)));
+    TWindowFontDC dc(listPart.list);
     item->Measure(dc, TComboListItem::MeasureGap(dc));
-    SelectObject(dc, old);
-    ReleaseDC(listPart.list, dc);
     measure.itemWidth = item->itemWidth;
     measure.itemHeight = item->itemHeight;
     return TRUE;

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "filelists/ProgressWindow.h"
+#include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
 #include "framework/PumpPacer.h"
@@ -14,68 +15,39 @@
 
 namespace {
 
-WNDPROC systemProc = nullptr; // the system LISTBOX procedure
-int appendedIndex = 0;        // where the element pointer lives in the window's extra bytes
-
 const char ownerProperty[] = "Owner";
 const DWORD listStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT |
                         LBS_OWNERDRAWVARIABLE | LBS_NOINTEGRALHEIGHT;
-
-TFileListElement* BoundElement(HWND window)
-{
-    return reinterpret_cast<TFileListElement*>(GetWindowLongPtrA(window, appendedIndex));
-}
-
-// A DC of the list box with its font selected, released on scope exit.
-class TListDC {
-public:
-    explicit TListDC(HWND list) : list(list), dc(GetDC(list))
-    {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-        previous = font ? SelectObject(dc, font) : nullptr;
-    }
-    ~TListDC()
-    {
-        if (previous) SelectObject(dc, previous);
-        ReleaseDC(list, dc);
-    }
-    TListDC(const TListDC&) = delete;
-    TListDC& operator=(const TListDC&) = delete;
-    HDC Get() const { return dc; }
-
-private:
-    HWND list;
-    HDC dc;
-    HGDIOBJ previous;
-};
 
 } // namespace
 
 const char* const TFileListElement::ClassName = "FileList";
 int TFileListElement::gap = 0;
+TFileListElement::TListClass TFileListElement::superclass{ClassName, "LISTBOX", &TFileListElement::PreWndProc};
 
 TFileListElement::TFileListElement(int dock, int width, int height, THeapStringList* items,
                                    THeapString* selectedText, TIconSource* fixedIcon)
     : TListElement(dock, width, height, items, selectedText), fixedIcon(fixedIcon)
 {
-    TWindow::RegisterSuperclass("LISTBOX", ClassName, &TFileListElement::PreWndProc, systemProc, appendedIndex);
 }
 
-TFileListElement::~TFileListElement()
-{
-    if (window && IsWindow(window)) SetWindowLongPtrA(window, appendedIndex, 0);
-}
+TFileListElement::~TFileListElement() { superclass.Unbind(*this); }
 
 LRESULT CALLBACK TFileListElement::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TFileListElement* self = BoundElement(window);
-    LRESULT result = 0;
-    if (self && self->ListMessage(message, wParam, lParam, result)) return result;
-    result = CallWindowProcA(systemProc, window, message, wParam, lParam);
-    // Looked up again: the system's handling may have notified the shape, which may have let go.
-    if (MayMoveSelection(message))
-        if (TFileListElement* bound = BoundElement(window)) bound->SelectionMoved();
-    return result;
+    return superclass.Route(window, message, wParam, lParam,
+                            [window](TListElement& element, UINT message, WPARAM wParam, LPARAM lParam) {
+                                LRESULT result = 0;
+                                if (static_cast<TFileListElement&>(element).ListMessage(message, wParam, lParam, result))
+                                    return result;
+                                result = superclass.CallSystem(window, message, wParam, lParam);
+                                // Looked up again: the system's handling may have notified the shape,
+                                // which may have let go.
+                                if (MayMoveSelection(message))
+                                    if (TListElement* bound = superclass.Object(window))
+                                        static_cast<TFileListElement*>(bound)->SelectionMoved();
+                                return result;
+                            });
 }
 
 bool TFileListElement::MayMoveSelection(UINT message)
@@ -102,16 +74,31 @@ void TFileListElement::SelectionMoved() {}
 
 bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
-    switch (message) {
-    case WM_MEASUREITEM: // passed on by the shape
-        result = MeasureListItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    if (TReflected* reflected = AsReflected(message, lParam)) {
+        reflected->handled = Reflected(*reflected);
+        result = 0;
         return true;
+    }
+    if (message == WM_ENABLE) InvalidateRect(window, nullptr, TRUE); // the items change colour with the list
+    return false;
+}
+
+// The list's own notices and items, which its shape reflects to it.
+bool TFileListElement::Reflected(TReflected& reflected)
+{
+    switch (reflected.message) {
+    case WM_MEASUREITEM:
+        reflected.result = MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(reflected.lParam));
+        return reflected.result != FALSE;
     case WM_DRAWITEM:
-        result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return true;
-    case WM_ENABLE: // the items change colour with the list's state
-        InvalidateRect(window, nullptr, TRUE);
-        return false;
+        reflected.result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(reflected.lParam));
+        return reflected.result != FALSE;
+    case WM_COMMAND:
+        if (HIWORD(reflected.wParam) == LBN_SELCHANGE) {
+            FollowSelection();
+            Changed();
+        }
+        return true; // its other notices are consumed
     default:
         return false;
     }
@@ -129,10 +116,11 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
     HWND parent = ShapeWindow();
     const int id = owner ? owner->NextControlId() : 0;
     controlId = static_cast<UINT>(id);
-    window = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
-    if (!window) return;
-    SetWindowLongPtrA(window, appendedIndex, reinterpret_cast<LONG_PTR>(this));
+    superclass.Register();
+    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
+    if (!list) return;
+    superclass.Bind(list, *this);
     DragAcceptFiles(window, TRUE);
     SendMessageA(window, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
     RefreshFromData();
@@ -143,8 +131,8 @@ HWND TFileListElement::ShapeWindow() const { return shape ? shape->Handle() : Ge
 
 void TFileListElement::MeasureGap()
 {
-    TListDC dc(window);
-    gap = TComboListItem::MeasureGap(dc.Get());
+    TWindowFontDC dc(window);
+    gap = TComboListItem::MeasureGap(dc);
 }
 
 // Measured once: the list box takes the height from the answer to its WM_MEASUREITEM.
@@ -170,10 +158,10 @@ void TFileListElement::RefreshFromData()
     if (items)
         for (const THeapString& path : *items) display.push_back(std::make_unique<TComboListItem>(path, fixedIcon));
     MeasureGap();
-    TListDC dc(window);
+    TWindowFontDC dc(window);
     for (auto& item : display) {
         if (!current && selectedText && item->text == *selectedText) current = item.get();
-        InsertLine(item.get(), dc.Get());
+        InsertLine(item.get(), dc);
     }
     SendMessageA(window, LB_SETCURSEL, static_cast<WPARAM>(current ? LineOf(current) : -1), 0);
 }
@@ -213,16 +201,6 @@ void TFileListElement::DeleteLine(int index)
     display.erase(display.begin() + index);
 }
 
-bool TFileListElement::Command(int, HWND from, int code)
-{
-    if (!window || from != window) return false;
-    if (code == LBN_SELCHANGE) {
-        FollowSelection();
-        Changed();
-    }
-    return true;
-}
-
 void TFileListElement::Enable(bool enabled)
 {
     if (window) EnableWindow(window, enabled ? TRUE : FALSE);
@@ -241,12 +219,12 @@ void TFileListElement::AddPaths(const THeapStringList& paths)
     progress.Show();
     MeasureGap();
     {
-        TListDC dc(window);
+        TWindowFontDC dc(window);
         TPumpPacer pacer;
         // Painting after every line would dominate long additions.
         SendMessageA(window, WM_SETREDRAW, FALSE, 0);
         for (const THeapString& given : paths) {
-            AppendLine(FullPath(given), dc.Get());
+            AppendLine(FullPath(given), dc);
             const bool drew = progress.IsOpen() && progress.Advance(2);
             if (pacer.Step(drew) && !IsWindow(window)) break;
         }
@@ -262,8 +240,8 @@ void TFileListElement::AddPath(const char* path, TIconSource* icon)
     display.push_back(std::make_unique<TComboListItem>(path, icon));
     if (!window) return;
     MeasureGap();
-    TListDC dc(window);
-    InsertLine(display.back().get(), dc.Get());
+    TWindowFontDC dc(window);
+    InsertLine(display.back().get(), dc);
 }
 
 void TFileListElement::ReplacePath(int index, const char* path, TIconSource* icon)
@@ -275,14 +253,14 @@ void TFileListElement::ReplacePath(int index, const char* path, TIconSource* ico
     item->icon = icon;
     if (!window) return;
     MeasureGap();
-    TListDC dc(window);
-    item->Measure(dc.Get(), gap);
+    TWindowFontDC dc(window);
+    item->Measure(dc, gap);
     const int line = LineOf(item);
     if (line >= 0) SendMessageA(window, LB_SETITEMHEIGHT, line, item->itemHeight);
     InvalidateRect(window, nullptr, TRUE);
 }
 
-bool TFileListElement::MeasureListItem(MEASUREITEMSTRUCT& measure)
+bool TFileListElement::MeasureItem(MEASUREITEMSTRUCT& measure)
 {
     if (measure.CtlType != ODT_LISTBOX || !window || measure.CtlID != controlId) return false;
     auto* item = reinterpret_cast<TComboListItem*>(measure.itemData);

@@ -6,6 +6,7 @@
 
 #include "controls/ListElement.h"
 #include "filelists/ComboListItem.h"
+#include "framework/WindowBinding.h"
 
 class TFileListElement : public TListElement {
 public:
@@ -19,7 +20,6 @@ public:
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     void Place(TShape* shape, int x, int y) override;
-    bool Command(int id, HWND window, int code) override;
     void Enable(bool enabled) override;
     void RefreshFromData() override;
     void RefreshToData() override;
@@ -29,8 +29,8 @@ public:
     void AddPath(const char* path, TIconSource* icon);
     void ReplacePath(int index, const char* path, TIconSource* icon);
 
-    // The owner-drawn item messages of the list box; the shape or the list box passes them on.
-    bool MeasureListItem(MEASUREITEMSTRUCT& item) override;
+    // The owner-drawn item messages of the list box, reflected to it by its shape.
+    bool MeasureItem(MEASUREITEMSTRUCT& item);
     bool DrawItem(const DRAWITEMSTRUCT& item);
 
     HWND List() const { return window; }
@@ -74,6 +74,10 @@ protected:
     TComboListItem* current = nullptr;     // borrowed: one of `display`, or null
 
 private:
+    using TListClass = TBoundSuperclass<TListElement, &TFileListElement::window>;
+    static TListClass superclass; // "FileList": binds the element by the appended long
+
+    bool Reflected(TReflected& reflected);
     static bool MayMoveSelection(UINT message);
     void MeasureGap();
     void InsertLine(TComboListItem* item, HDC dc); // dc: the list font selected

@@ -25,13 +25,6 @@ bool KeepListed(const char* path, void* context)
     return ExtensionListed(ExtensionOf(path), *static_cast<const THeapStringList*>(context));
 }
 
-void ShowNotice(HWND owner, const char* key, const char* text, bool withCheck)
-{
-    TButtonDescriptor ok(IDOK, "OK", "OK_ICON");
-    TButtonDescriptor* buttons[] = {&ok, nullptr};
-    RunMessageBox(owner, key, nullptr, IconAsterisk, text, buttons, withCheck);
-}
-
 } // namespace
 
 const char* const TFileListbox::FolderTitle = "指定したフォルダ以下の該当ファイルをすべて追加します。";
@@ -51,8 +44,6 @@ TFileListbox::TFileListbox(int dock, int width, int height, THeapStringList* ite
 
 TFileListbox::~TFileListbox()
 {
-    menuIcons.reset();
-    if (menu) DestroyMenu(menu);
     if (window && IsWindow(window)) {
         RemovePropA(window, ownerProperty);
         RemovePropA(window, filterProperty);
@@ -85,7 +76,8 @@ void TFileListbox::Place(TShape* owner, int x, int y)
 
 void TFileListbox::CreateMenu()
 {
-    menu = CreatePopupMenu();
+    menuIcons.reset(); // the decoration goes before the menu it decorates
+    menu.Reset(CreatePopupMenu());
     AppendMenuA(menu, MF_STRING, addButton.id, "追加(&A)...\tInsert");
     AppendMenuA(menu, MF_STRING, deleteButton.id, "削除(&D)\tDelete");
     AppendMenuA(menu, MF_STRING, folderButton.id, "フォルダ(&F)...\tCtrl+Insert");
@@ -106,12 +98,12 @@ void TFileListbox::EnableDeleteBySelection()
 
 void TFileListbox::SelectionMoved() { EnableDeleteBySelection(); }
 
-bool TFileListbox::Command(int id, HWND from, int code)
+bool TFileListbox::Command(int id, HWND from, int)
 {
     const bool fromButton = from == nullptr || from == addButton.control.hwnd ||
                             from == deleteButton.control.hwnd || from == folderButton.control.hwnd;
     const bool listCommand = fromButton && (id == addButton.id || id == deleteButton.id || id == folderButton.id);
-    if (!listCommand) return TFileListElement::Command(id, from, code);
+    if (!listCommand) return false;
     if (Busy()) return true; // refused: see ListMessage
     if (id == addButton.id) Add();
     else if (id == deleteButton.id) Delete();
@@ -221,7 +213,7 @@ void TFileListbox::Folder()
     const int result = ScanFolder(folder, ShapeWindow(), found, &KeepListed, &extensions);
     if (result == ScanStopped) return;
     if (result != ScanFinished) {
-        ShowNotice(ShapeWindow(), "FaildToAddFolder", "フォルダごとのファイルの追加に失敗しました。", false);
+        NoticeFolderScanFailed(ShapeWindow());
     } else if (found.Count() == 0) {
         ShowNotice(ShapeWindow(), "FaildToAddFolder_NoFile", "該当するファイルをひとつも発見できませんでした。", true);
     } else {
@@ -237,7 +229,7 @@ void TFileListbox::TakeDrop(HDROP drop)
     if (const char* block = static_cast<const char*>(GetPropA(window, filterProperty))) {
         THeapStringList extensions;
         FilterExtensions(block, static_cast<int>(filter.size()), extensions);
-        TakeDroppedFilesExpanded(window, drop, names, extensions);
+        TakeDroppedFilesExpanded(window, drop, names, extensions, &ScanFolder);
     } else {
         TakeDroppedFiles(window, drop, names);
     }

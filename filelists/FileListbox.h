@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/ButtonRowElement.h"
+#include "foundation/Handles.h"
 #include "filelists/FileListElement.h"
 
 class TOwnerDrawnMenu;
@@ -56,7 +57,7 @@ private:
     THeapString title;                          // of the open-file dialog; empty: the system's
     std::vector<char> filter;                   // owned copy of the filter block, ending in two zeros
     THeapString defaultExtension;
-    std::unique_ptr<TOwnerDrawnMenu> menuIcons; // owned: the right-click menu's icon decoration
-    HMENU menu = nullptr;                       // owned: the right-click menu
+    TOwnedMenu menu;                            // the right-click menu, made anew at every placing
+    std::unique_ptr<TOwnerDrawnMenu> menuIcons; // its icons; declared after it, so released first
     int listWidth = 0, listHeight = 0, rowWidth = 0, rowHeight = 0;
 };

@@ -15,14 +15,6 @@ const UINT_PTR repeatTimer = 1000;
 const UINT repeatDelay = 500;
 const int chosen = 1; // the notification a chosen item sends to the frame
 
-WNDPROC systemProc = nullptr; // the system LISTBOX procedure
-int appendedIndex = 0;        // the system class's own extra bytes: where the object lives
-
-TFloatComboList* BoundList(HWND window)
-{
-    return reinterpret_cast<TFloatComboList*>(GetWindowLongPtrA(window, appendedIndex));
-}
-
 BOOL CALLBACK CloseOther(HWND window, LPARAM self)
 {
     char name[64];
@@ -38,22 +30,22 @@ BOOL CALLBACK CloseOther(HWND window, LPARAM self)
 const char* const TFloatComboList::ClassName = "FloatComboListClass";
 const char* const TFloatComboList::Title = "DropDownList";
 
-void TFloatComboList::RegisterClass()
-{
-    if (systemProc) return;
-    TWindow::RegisterSuperclass("LISTBOX", ClassName, &TFloatComboList::PreWndProc, systemProc, appendedIndex);
-}
+TBoundSuperclass<TFloatComboList, &TFloatComboList::list> TFloatComboList::superclass{
+    ClassName, "LISTBOX", &TFloatComboList::PreWndProc};
 
+TFloatComboList::~TFloatComboList() { superclass.Unbind(*this); }
+
+void TFloatComboList::RegisterClass() { superclass.Register(); }
+
+// The list brings its object as the creation parameter.
 LRESULT CALLBACK TFloatComboList::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TFloatComboList* self = BoundList(window);
-    if (!self && message == WM_CREATE) {
-        self = static_cast<TFloatComboList*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(window, appendedIndex, reinterpret_cast<LONG_PTR>(self));
-        if (self) self->list = window;
-    }
-    if (!self) return CallWindowProcA(systemProc, window, message, wParam, lParam);
-    return self->WindowProc(message, wParam, lParam);
+    TFloatComboList* self = superclass.FindAtCreate(window, message, lParam);
+    if (!self) return superclass.CallSystem(window, message, wParam, lParam);
+    return superclass.RouteBound(window, *self, message, wParam, lParam,
+                                 [](TFloatComboList& self, UINT message, WPARAM wParam, LPARAM lParam) {
+                                     return self.WindowProc(message, wParam, lParam);
+                                 });
 }
 
 void TFloatComboList::Create(HWND frame, int id)
@@ -68,12 +60,10 @@ void TFloatComboList::Create(HWND frame, int id)
 
 void TFloatComboList::Destroy(HWND frame)
 {
-    if (!list) return;
     HWND window = list;
-    list = nullptr;
-    if (!IsWindow(window)) return;
+    superclass.Unbind(*this);
+    if (!window || !IsWindow(window)) return;
     if (IsWindow(frame)) SetParent(window, frame);
-    SetWindowLongPtrA(window, appendedIndex, 0);
     DestroyWindow(window);
 }
 
@@ -106,7 +96,7 @@ bool TFloatComboList::IsOpen() const { return list && IsWindowVisible(list); }
 
 LRESULT TFloatComboList::CallSystem(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return CallWindowProcA(systemProc, list, message, wParam, lParam);
+    return superclass.CallSystem(list, message, wParam, lParam);
 }
 
 LRESULT TFloatComboList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include "framework/WindowBinding.h"
+
 class TOwnerDrawComboboxElement;
 
 class TFloatComboList {
 public:
     explicit TFloatComboList(TOwnerDrawComboboxElement* owner) : owner(owner) {}
+    ~TFloatComboList();
     TFloatComboList(const TFloatComboList&) = delete;
     TFloatComboList& operator=(const TFloatComboList&) = delete;
 
@@ -32,6 +35,7 @@ public:
     int listHeight = 160;
 
 private:
+    static TBoundSuperclass<TFloatComboList, &TFloatComboList::list> superclass; // binds at WM_CREATE
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void FollowMouse(int x, int y);
     // One item toward the mouse when it is above or below the items; false when it is not.

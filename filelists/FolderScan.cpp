@@ -7,15 +7,12 @@
 
 #include "filelists/ProgressWindow.h"
 #include "foundation/DisplayText.h"
+#include "foundation/Handles.h"
 #include "foundation/StringOperations.h"
-#include "framework/DropFiles.h"
 #include "framework/PumpPacer.h"
 #include "framework/ShapeLoops.h"
 
 namespace {
-
-// Drops of folders reach the scan through the framework, which cannot see this layer.
-const bool dropScanInstalled = (SetDroppedFolderScan(&ScanFolder), true);
 
 bool EndsInBackslash(const char* path) { return LastChar(path) == "\\"; }
 
@@ -30,15 +27,6 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM data)
     if (message == BFFM_INITIALIZED && selection && *selection)
         SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selection));
     return 0;
-}
-
-void FreeItemList(LPITEMIDLIST items)
-{
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
-        allocator->Free(items);
-        allocator->Release();
-    }
 }
 
 // Where the scan stands: the folders of the level being walked and the levels above it.
@@ -126,14 +114,13 @@ bool BrowseForFolder(THeapString& folder, HWND owner, const char* title)
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
     browse.lpfn = &BrowseCallback;
     browse.lParam = reinterpret_cast<LPARAM>(selection.Text());
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&browse);
+    const TOwnedItemList chosen(SHBrowseForFolderA(&browse));
     if (chosen) {
         char path[MAX_PATH + 1] = "";
         if (SHGetPathFromIDListA(chosen, path) && path[0]) folder = WithBackslash(path);
-        FreeItemList(chosen);
     }
     SetFocus(focus);
-    return chosen != nullptr;
+    return chosen.Get() != nullptr;
 }
 
 bool ListFolder(const char* folder, THeapStringList& files, THeapStringList* subfolders)
@@ -158,7 +145,6 @@ bool ListFolder(const char* folder, THeapStringList& files, THeapStringList* sub
 
 int ScanFolder(const char* start, HWND owner, THeapStringList& found, TScanFilter keep, void* context)
 {
-    (void)dropScanInstalled;
     found.Clear();
     TProgressWindow window(owner, TProgressKind::FolderScan);
     window.Show();

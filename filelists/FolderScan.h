@@ -5,12 +5,7 @@
 
 #include "foundation/HeapString.h"
 #include "foundation/HeapStringList.h"
-
-// Results of ScanFolder.
-enum TScanResult { ScanFinished = 1, ScanStopped = 2, ScanFailed = 3 };
-
-// Answers whether the scan keeps a file.
-using TScanFilter = bool (*)(const char* path, void* context);
+#include "framework/ScanResult.h"
 
 // Shows the system folder browser over `owner`, starting at `folder`; when the user chooses
 // a folder with a file-system path it replaces `folder`, ending in a backslash. True
@@ -25,4 +20,5 @@ bool ListFolder(const char* folder, THeapStringList& files, THeapStringList* sub
 // (those `keep` accepts; all without it), showing a progress window owned by `owner` and
 // handling messages between folders. ScanStopped keeps what was found so far; ScanFailed (a
 // folder in the tree could not be listed) leaves `found` empty.
+// A TFolderScan.
 int ScanFolder(const char* start, HWND owner, THeapStringList& found, TScanFilter keep, void* context);

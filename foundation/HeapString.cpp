@@ -1,5 +1,5 @@
 // THeapString: value semantics over one exactly-sized heap buffer.
-#include "HeapString.h"
+#include "foundation/HeapString.h"
 
 #include <cstdarg>
 #include <cstdio>

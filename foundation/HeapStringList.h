@@ -1,7 +1,7 @@
 // THeapStringList: an owning doubly linked list of THeapString, addressed by walking indices.
 #pragma once
 
-#include "HeapString.h"
+#include "foundation/HeapString.h"
 
 class THeapStringList {
     struct Node;

@@ -4,6 +4,7 @@
 #include "foundation/CharText.h"
 #include "foundation/CommandLine.h"
 #include "foundation/FileSystem.h"
+#include "foundation/Handles.h"
 #include "foundation/PathOperations.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/StringOperations.h"
@@ -176,13 +177,13 @@ bool ModuleHasIcon(const char* modulePath, int index) { return ModuleIconSource(
 // The default value of a key under HKEY_CLASSES_ROOT; empty when missing or not a text.
 THeapString ClassesRootDefault(const char* subkey)
 {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subkey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return THeapString();
+    HKEY opened;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, subkey, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return THeapString();
+    TOwnedKey key(opened);
     char buffer[2 * MAX_PATH];
     DWORD size = sizeof buffer - 1;
     DWORD type = 0;
     LONG result = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
-    RegCloseKey(key);
     if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return THeapString();
     buffer[size] = '\0';
     return THeapString(buffer);

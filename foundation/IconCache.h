@@ -19,5 +19,8 @@ TIconSource* IconForFile(const char* path);
 // The registered icon of a type name under HKEY_CLASSES_ROOT, or IDI_WINLOGO.
 TIconSource* IconForClass(const char* typeName);
 
+// The source every other one falls back on: the cached system icon IDI_WINLOGO.
+TIconSource* LastResortIconSource();
+
 // Destroys every cached icon and frees every module loaded for icons.
 void ReleaseIconCaches();

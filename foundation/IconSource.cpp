@@ -1,6 +1,8 @@
 // Icon sources: loading icons of one size from the system, modules, icon files and the shell.
 #include "foundation/IconSource.h"
 
+#include "foundation/IconCache.h"
+
 #include <shellapi.h>
 
 namespace {
@@ -21,18 +23,10 @@ int IconSizeOfKind(int sizeKind)
 
 TIconSource::TIconSource()
 {
-    for (int kind = 0; kind < iconSizeKinds; ++kind) {
-        icons[kind] = nullptr;
-        tried[kind] = false;
-    }
+    for (bool& attempt : tried) attempt = false;
 }
 
-TIconSource::~TIconSource()
-{
-    for (HICON icon : icons) {
-        if (icon) DestroyIcon(icon);
-    }
-}
+TIconSource::~TIconSource() = default;
 
 HICON TIconSource::Get(int sizeKind, TIconSource* fallback)
 {
@@ -40,7 +34,7 @@ HICON TIconSource::Get(int sizeKind, TIconSource* fallback)
     if (!tried[sizeKind]) {
         tried[sizeKind] = true;
         int size = IconSizeOfKind(sizeKind);
-        icons[sizeKind] = Get(size, size);
+        icons[sizeKind].Reset(Get(size, size));
     }
     if (icons[sizeKind]) return icons[sizeKind];
     if (!fallback) fallback = LastResortIconSource();

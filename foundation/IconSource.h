@@ -1,6 +1,7 @@
 // Icon sources: where an icon comes from, and the icons of the three size kinds it keeps.
 #pragma once
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 
 #include <windows.h>
@@ -23,7 +24,7 @@ public:
     TIconSource& operator=(const TIconSource&) = delete;
 
 private:
-    HICON icons[iconSizeKinds]; // owned
+    TOwnedIcon icons[iconSizeKinds];
     bool tried[iconSizeKinds];  // a failed load is not repeated
 };
 
@@ -97,5 +98,3 @@ private:
 // Width and height of a size kind (0 x 0 for the default size).
 int IconSizeOfKind(int sizeKind);
 
-// The source every other one falls back on: the cached system icon IDI_WINLOGO.
-TIconSource* LastResortIconSource();

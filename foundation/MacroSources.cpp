@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "foundation/Handles.h"
 #include "foundation/RegistryStore.h"
 
 static_assert(int{MacroRootLocalMachine} == int{RootLocalMachine} && int{MacroRootCurrentUser} == int{RootCurrentUser},
@@ -13,14 +14,12 @@ static_assert(int{MacroRootLocalMachine} == int{RootLocalMachine} && int{MacroRo
 THeapString TRegistryMacroSource::ReadText(int root, const char* keyPath, const char* valueName)
 {
     const HKEY parent = PredefinedRoot(root);
-    HKEY key = nullptr; // owned
-    if (!parent || RegOpenKeyExA(parent, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return THeapString();
+    HKEY opened = nullptr;
+    if (!parent || RegOpenKeyExA(parent, keyPath, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return THeapString();
+    TOwnedKey key(opened);
     THeapString text;
-    {
-        const TRegistryStore store{{key, parent, keyPath}}; // borrows the handle
-        store.ReadString(valueName, text);
-    }
-    RegCloseKey(key);
+    const TRegistryStore store{{key, parent, keyPath}}; // borrows the handle
+    store.ReadString(valueName, text);
     return text;
 }
 

@@ -2,10 +2,13 @@
 #include "foundation/ProcessEntry.h"
 
 #include "foundation/CommandLine.h"
+#include "foundation/FileSystem.h"
 #include "foundation/GlobalStores.h"
 
 #include <objbase.h>
 #include <shellapi.h>
+
+#include <vector>
 
 namespace {
 
@@ -23,17 +26,11 @@ StartState& State()
     return state;
 }
 
-const int maxReleaseRoutines = 16;
-void (*releaseRoutines[maxReleaseRoutines])();
-int releaseRoutineCount = 0;
-
-bool FileExistsAt(const char* path)
+// Every routine registered runs at teardown, however many caches a program has.
+std::vector<void (*)()>& ReleaseRoutines()
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path, &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
-    return true;
+    static std::vector<void (*)()> routines;
+    return routines;
 }
 
 // "/?" or else "/help" opens the help file beside the program and ends the process.
@@ -41,14 +38,19 @@ void AnswerHelpSwitch()
 {
     if (FindSwitch("/?") < 0 && FindSwitch("/help") < 0) return;
     THeapString helpFile = HelpFilePath();
-    if (!FileExistsAt(helpFile)) return;
+    if (!FileExists(helpFile)) return;
     ShellExecuteA(nullptr, "open", helpFile, nullptr, nullptr, SW_SHOWNORMAL);
     ExitProcess(static_cast<UINT>(-1));
 }
 
 void ReleaseLibraryCaches()
 {
-    while (releaseRoutineCount > 0) releaseRoutines[--releaseRoutineCount]();
+    std::vector<void (*)()>& routines = ReleaseRoutines();
+    while (!routines.empty()) {
+        void (*release)() = routines.back();
+        routines.pop_back();
+        release();
+    }
 }
 
 } // namespace
@@ -61,7 +63,7 @@ THeapString ApplicationName() { return State().applicationName; }
 
 void AtProcessTeardown(void (*release)())
 {
-    if (releaseRoutineCount < maxReleaseRoutines) releaseRoutines[releaseRoutineCount++] = release;
+    if (release) ReleaseRoutines().push_back(release);
 }
 
 int RunProcess(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)

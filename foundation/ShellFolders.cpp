@@ -1,6 +1,7 @@
 // ShellFolders: special-folder lookups through the shell, system directories from KERNEL32.
 #include "foundation/ShellFolders.h"
 
+#include "foundation/Handles.h"
 #include "foundation/StringOperations.h"
 
 #include <windows.h>
@@ -24,25 +25,16 @@ THeapString DirectoryResult(const char* buffer, DWORD written)
     return WithBackslash(buffer);
 }
 
-// Item lists come from the shell's allocator and go back to it.
-void FreeItemList(LPITEMIDLIST list)
-{
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) return;
-    allocator->Free(list);
-    allocator->Release();
-}
-
 } // namespace
 
 THeapString SpecialFolderPath(int csidl)
 {
-    LPITEMIDLIST list = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &list)) || list == nullptr) return THeapString();
+    LPITEMIDLIST found = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &found)) || found == nullptr) return THeapString();
+    const TOwnedItemList list(found);
     char buffer[MAX_PATH + 1] = "";
-    BOOL found = SHGetPathFromIDListA(list, buffer);
-    FreeItemList(list);
-    return found ? WithBackslash(buffer) : THeapString();
+    const BOOL hasPath = SHGetPathFromIDListA(list, buffer);
+    return hasPath ? WithBackslash(buffer) : THeapString();
 }
 
 THeapString WindowsDirectory()

@@ -2,6 +2,7 @@
 #include "foundation/ShellLink.h"
 
 #include "foundation/CharText.h"
+#include "foundation/Handles.h"
 #include "foundation/PathOperations.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
@@ -17,25 +18,6 @@ const int LinkTextLength = MAX_PATH; // characters the link object is asked for,
 
 const char* OrEmpty(const char* text) { return text ? text : ""; }
 
-// Holds one reference to a COM interface and releases it.
-template <class TInterface>
-class TComPointer {
-public:
-    TComPointer() = default;
-    TComPointer(const TComPointer&) = delete;
-    TComPointer& operator=(const TComPointer&) = delete;
-    ~TComPointer()
-    {
-        if (pointer != nullptr) pointer->Release();
-    }
-
-    TInterface* operator->() const { return pointer; }
-    void** Slot() { return reinterpret_cast<void**>(&pointer); } // to be filled while still empty
-
-private:
-    TInterface* pointer = nullptr; // owned reference
-};
-
 // A fresh shell link object with its file interface.
 class TShellLinkObject {
 public:
@@ -45,8 +27,8 @@ public:
                && SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.Slot()));
     }
 
-    TComPointer<IShellLinkA> link;
-    TComPointer<IPersistFile> file;
+    TComPtr<IShellLinkA> link;
+    TComPtr<IPersistFile> file;
 };
 
 // IPersistFile takes UTF-16 paths; a path that does not fit fails instead of being cut.

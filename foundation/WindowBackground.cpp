@@ -15,38 +15,6 @@ HMODULE ProgramModule()
     return instance ? instance : GetModuleHandleA(nullptr);
 }
 
-// A memory DC that is deleted with its holder, and an object selected into a DC until the
-// holder ends.
-class TMemoryDc {
-public:
-    explicit TMemoryDc(HDC compatible) : dc(CreateCompatibleDC(compatible)) {}
-    ~TMemoryDc()
-    {
-        if (dc) DeleteDC(dc);
-    }
-    TMemoryDc(const TMemoryDc&) = delete;
-    TMemoryDc& operator=(const TMemoryDc&) = delete;
-    HDC Get() const { return dc; }
-
-private:
-    HDC dc; // owned
-};
-
-class TSelection {
-public:
-    TSelection(HDC dc, HGDIOBJ object) : dc(dc), previous(object ? SelectObject(dc, object) : nullptr) {}
-    ~TSelection()
-    {
-        if (previous) SelectObject(dc, previous);
-    }
-    TSelection(const TSelection&) = delete;
-    TSelection& operator=(const TSelection&) = delete;
-
-private:
-    HDC dc;           // borrowed
-    HGDIOBJ previous; // borrowed: what the DC held before
-};
-
 bool Meets(const RECT& clip, int left, int top, int width, int height)
 {
     return left < clip.right && top < clip.bottom && left + width > clip.left && top + height > clip.top;
@@ -71,10 +39,7 @@ TWindowBackground* EnsureShared(TWindowBackground*& slot, TBackgroundKind kind)
 
 TWindowBackground::TWindowBackground(TBackgroundKind kind) : kind(kind) {}
 
-TWindowBackground::~TWindowBackground()
-{
-    if (palette) DeleteObject(palette);
-}
+TWindowBackground::~TWindowBackground() = default;
 
 void TWindowBackground::LoadBackground() { ApplySettings(TBackgroundSettings()); }
 
@@ -128,8 +93,7 @@ void TWindowBackground::LoadPoster()
 
 void TWindowBackground::MakePalette()
 {
-    if (palette) DeleteObject(palette);
-    palette = nullptr;
+    palette.Reset();
     std::vector<PALETTEENTRY> entries;
     wallPaper.AppendPaletteEntries(entries);
     poster.AppendPaletteEntries(entries);
@@ -140,7 +104,7 @@ void TWindowBackground::MakePalette()
     logical->palVersion = 0x300;
     logical->palNumEntries = static_cast<WORD>(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) logical->palPalEntry[i] = entries[i];
-    palette = CreatePalette(logical);
+    palette.Reset(CreatePalette(logical));
 }
 
 int TWindowBackground::PosterOffset(int position, int slack)
@@ -156,31 +120,23 @@ void TWindowBackground::PaintBackground(HDC dc, const RECT& area, const RECT& cl
     const int width = clip.right - clip.left;
     const int height = clip.bottom - clip.top;
     if (!dc || width <= 0 || height <= 0) return;
-    TMemoryDc memory(dc);
-    TMemoryDc source(dc);
-    HBITMAP canvas = CreateCompatibleBitmap(dc, width, height);
-    if (!memory.Get() || !source.Get() || !canvas) {
-        if (canvas) DeleteObject(canvas);
-        return;
-    }
+    const TMemoryDC memory(CreateCompatibleDC(dc));
+    const TMemoryDC source(CreateCompatibleDC(dc));
+    const TOwnedBitmap canvas(CreateCompatibleBitmap(dc, width, height));
+    if (!memory || !source || !canvas) return;
+    TSelection canvasSelection(memory, canvas);
+    BitBlt(memory, 0, 0, width, height, dc, clip.left, clip.top, SRCCOPY);
     {
-        TSelection canvasSelection(memory.Get(), canvas);
-        BitBlt(memory.Get(), 0, 0, width, height, dc, clip.left, clip.top, SRCCOPY);
-        HPALETTE previousPalette = nullptr;
-        if (palette) {
-            previousPalette = SelectPalette(memory.Get(), palette, FALSE);
-            RealizePalette(memory.Get());
-        }
+        TPaletteSelection paletteSelection(memory, palette, FALSE);
+        if (palette) RealizePalette(memory);
         // Draw in the surface's coordinates; the canvas starts at the clip's corner.
         POINT origin;
-        SetViewportOrgEx(memory.Get(), -clip.left, -clip.top, &origin);
-        PaintWallPaper(memory.Get(), source.Get(), area, clip);
-        PaintPoster(memory.Get(), source.Get(), area);
-        SetViewportOrgEx(memory.Get(), origin.x, origin.y, nullptr);
-        if (previousPalette) SelectPalette(memory.Get(), previousPalette, FALSE);
-        BitBlt(dc, clip.left, clip.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+        SetViewportOrgEx(memory, -clip.left, -clip.top, &origin);
+        PaintWallPaper(memory, source, area, clip);
+        PaintPoster(memory, source, area);
+        SetViewportOrgEx(memory, origin.x, origin.y, nullptr);
     }
-    DeleteObject(canvas);
+    BitBlt(dc, clip.left, clip.top, width, height, memory, 0, 0, SRCCOPY);
 }
 
 void TWindowBackground::PaintWallPaper(HDC target, HDC source, const RECT& area, const RECT& clip) const

@@ -1,6 +1,7 @@
 // TWindowBackground: the wallpaper and poster painted behind shapes and owner-drawn menus.
 #pragma once
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/WindowBackgroundDib.h"
 
@@ -64,7 +65,7 @@ private:
     TBackgroundSettings settings;
     TBackgroundDib wallPaper;
     TBackgroundDib poster;
-    HPALETTE palette = nullptr; // owned; null when no bitmap carries colours
+    TOwnedPalette palette; // null when no bitmap carries colours
 };
 
 // The two shared painters, for shape client areas and for owner-drawn menus. Each is made on

@@ -32,8 +32,7 @@ TBackgroundDib::~TBackgroundDib() { Clear(); }
 
 void TBackgroundDib::Clear()
 {
-    if (bitmap) DeleteObject(bitmap);
-    bitmap = nullptr;
+    bitmap.Reset();
     packed.clear();
     width = height = colorCount = 0;
 }
@@ -128,8 +127,7 @@ void TBackgroundDib::SetColor(int index, COLORREF color)
 bool TBackgroundDib::Rebuild()
 {
     if (packed.empty()) return false;
-    if (bitmap) DeleteObject(bitmap);
-    bitmap = nullptr;
+    bitmap.Reset();
     const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(packed.data());
     // A header longer than the Windows 3 one is handed over in that form, followed by the table.
     std::vector<unsigned char> info(sizeof(BITMAPINFOHEADER) + static_cast<size_t>(colorCount) * sizeof(RGBQUAD));
@@ -139,10 +137,10 @@ bool TBackgroundDib::Rebuild()
         std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), Table(), static_cast<size_t>(colorCount) * sizeof(RGBQUAD));
     }
     void* bits = nullptr;
-    bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits, nullptr, 0);
+    bitmap.Reset(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                  nullptr, 0));
     if (!bitmap || !bits) {
-        if (bitmap) DeleteObject(bitmap);
-        bitmap = nullptr;
+        bitmap.Reset();
         return false;
     }
     const size_t offset = header->biSize + static_cast<size_t>(colorCount) * sizeof(RGBQUAD);

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "foundation/Handles.h"
+
 // The packed form (header, colour table, bits) is kept so that the colour table can be
 // changed and the bitmap rebuilt from it.
 class TBackgroundDib {
@@ -21,7 +23,7 @@ public:
     void Clear();
 
     bool IsLoaded() const { return bitmap != nullptr; }
-    HBITMAP Bitmap() const { return bitmap; } // owned
+    HBITMAP Bitmap() const { return bitmap; }
     int Width() const { return width; }
     int Height() const { return height; }
 
@@ -39,7 +41,7 @@ private:
     const RGBQUAD* Table() const;
 
     std::vector<unsigned char> packed; // header, colour table and bits
-    HBITMAP bitmap = nullptr;          // owned: DIB section built from `packed`
+    TOwnedBitmap bitmap;               // DIB section built from `packed`
     int width = 0;
     int height = 0;
     int colorCount = 0;

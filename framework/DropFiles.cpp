@@ -2,6 +2,7 @@
 #include "framework/DropFiles.h"
 
 #include "controls/MessageBox.h"
+#include "foundation/Handles.h"
 #include "foundation/PathOperations.h"
 #include "foundation/ShellLink.h"
 #include "foundation/StringOperations.h"
@@ -9,26 +10,7 @@
 
 namespace {
 
-TDroppedFolderScan folderScan = nullptr; // installed by the folder scan when it is linked in
 TDropRelease dropRelease = &DragFinish;
-
-const int scanFinished = 1;
-const int scanStopped = 2;
-
-// Releases the drop on every road out of a Take function.
-class TDropHolder {
-public:
-    explicit TDropHolder(HDROP drop) : drop(drop) {}
-    ~TDropHolder()
-    {
-        if (drop) dropRelease(drop);
-    }
-    TDropHolder(const TDropHolder&) = delete;
-    TDropHolder& operator=(const TDropHolder&) = delete;
-
-private:
-    HDROP drop; // owned until released
-};
 
 void BringToFront(HWND target)
 {
@@ -71,13 +53,6 @@ bool HasListedExtension(const char* path, void* context)
     return false;
 }
 
-void ShowNotice(HWND owner, const char* key, const char* text, bool withCheck)
-{
-    TButtonDescriptor ok(IDOK, "OK", "OK_ICON");
-    TButtonDescriptor* buttons[] = {&ok, nullptr};
-    RunMessageBox(owner, key, nullptr, IconAsterisk, text, buttons, withCheck);
-}
-
 void NoticeNoFile(HWND owner, const char* folder)
 {
     const THeapString text = Concat(Concat("指定されたフォルダ ", folder),
@@ -85,21 +60,16 @@ void NoticeNoFile(HWND owner, const char* folder)
     ShowNotice(owner, "FaildToAddFolder_NoFile", text, true);
 }
 
-void NoticeScanFailed(HWND owner)
-{
-    ShowNotice(owner, "FaildToAddFolder", "フォルダごとのファイルの追加に失敗しました。", false);
-}
-
 // Appends what the folder holds, or tells the user why nothing came of it.
-void ExpandFolder(const char* folder, HWND owner, const THeapStringList& extensions, THeapStringList& out)
+void ExpandFolder(const char* folder, HWND owner, const THeapStringList& extensions, TFolderScan scan,
+                  THeapStringList& out)
 {
     THeapStringList found;
-    const int result = folderScan ? folderScan(folder, owner, found, &HasListedExtension,
-                                               const_cast<THeapStringList*>(&extensions))
-                                  : 0;
-    if (result == scanStopped) return;
-    if (result != scanFinished) {
-        NoticeScanFailed(owner);
+    const int result =
+        scan ? scan(folder, owner, found, &HasListedExtension, const_cast<THeapStringList*>(&extensions)) : ScanFailed;
+    if (result == ScanStopped) return;
+    if (result != ScanFinished) {
+        NoticeFolderScanFailed(owner);
         return;
     }
     if (found.Count() == 0) {
@@ -120,25 +90,31 @@ THeapString FollowShortcut(const char* name)
     return THeapString(name);
 }
 
+void NoticeFolderScanFailed(HWND owner)
+{
+    ShowNotice(owner, "FaildToAddFolder", "フォルダごとのファイルの追加に失敗しました。", false);
+}
+
 THeapString TakeDroppedFile(HWND target, HDROP drop)
 {
-    TDropHolder holder(drop);
+    const TOwnedDrop held(drop, dropRelease);
     BringToFront(target);
     return FollowShortcut(DroppedName(drop, 0));
 }
 
 int TakeDroppedFiles(HWND target, HDROP drop, THeapStringList& out)
 {
-    TDropHolder holder(drop);
+    const TOwnedDrop held(drop, dropRelease);
     BringToFront(target);
     return CollectNames(drop, out);
 }
 
-int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions)
+int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions,
+                             TFolderScan scan)
 {
     THeapStringList dropped;
     {
-        TDropHolder holder(drop);
+        const TOwnedDrop held(drop, dropRelease);
         BringToFront(target);
         CollectNames(drop, dropped);
     }
@@ -146,15 +122,13 @@ int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, cons
     out.Clear();
     for (const THeapString& name : dropped) {
         if (IsFolder(name))
-            ExpandFolder(name, owner, extensions, out);
+            ExpandFolder(name, owner, extensions, scan, out);
         else
             out.Append(name);
     }
     for (THeapString& name : out) name = FollowShortcut(name);
     return out.Count();
 }
-
-void SetDroppedFolderScan(TDroppedFolderScan scan) { folderScan = scan; }
 
 TDropRelease ReplaceDropRelease(TDropRelease release)
 {

@@ -6,6 +6,7 @@
 
 #include "foundation/HeapString.h"
 #include "foundation/HeapStringList.h"
+#include "framework/ScanResult.h"
 
 // Each of these brings the target's top-level window to the foreground first and always
 // releases the drop (DragFinish). A ".lnk" name is replaced by the shortcut's target when
@@ -15,21 +16,18 @@
 THeapString TakeDroppedFile(HWND target, HDROP drop);
 // Replaces `out` with every dropped name in drop order; the count.
 int TakeDroppedFiles(HWND target, HDROP drop, THeapStringList& out);
-// Replaces `out` with every dropped file, each dropped folder replaced by the files found in
-// it whose extension is one of `extensions` (without the dot, case ignored); the count.
-// A folder that yields nothing or cannot be scanned contributes nothing, after a notice; a
-// scan the user stopped contributes nothing silently.
-int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions);
+// Replaces `out` with every dropped file, each dropped folder replaced by the files `scan`
+// finds in it whose extension is one of `extensions` (without the dot, case ignored); the
+// count. A folder that yields nothing or cannot be scanned contributes nothing, after a
+// notice; a scan the user stopped contributes nothing silently.
+int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions,
+                             TFolderScan scan);
 
 // The shortcut rule on one name.
 THeapString FollowShortcut(const char* name);
 
-// The folder scan lives above the framework and installs itself here when it is linked in;
-// it answers 1 finished, 2 stopped by the user, anything else failed.
-using TDroppedFolderFilter = bool (*)(const char* path, void* context);
-using TDroppedFolderScan = int (*)(const char* folder, HWND owner, THeapStringList& found,
-                                   TDroppedFolderFilter keep, void* context);
-void SetDroppedFolderScan(TDroppedFolderScan scan);
+// The "FaildToAddFolder" notice of a folder scan that failed.
+void NoticeFolderScanFailed(HWND owner);
 
 // Test seam: what releases the drop (DragFinish by default); returns the previous one.
 using TDropRelease = void(WINAPI*)(HDROP drop);

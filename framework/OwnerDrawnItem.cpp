@@ -39,12 +39,7 @@ RECT BackgroundArea(HDC dc, const RECT& item)
 
 } // namespace
 
-TMenuMetrics::TMenuMetrics() : font(nullptr), halfWide(0) { Reload(); }
-
-TMenuMetrics::~TMenuMetrics()
-{
-    if (font) DeleteObject(font);
-}
+TMenuMetrics::TMenuMetrics() : halfWide(0) { Reload(); }
 
 void TMenuMetrics::Reload()
 {
@@ -55,15 +50,12 @@ void TMenuMetrics::Reload()
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
         newFont = CreateFontIndirectA(&metrics.lfMenuFont);
     if (!newFont) return;
-    if (font) DeleteObject(font);
-    font = newFont;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
+    font.Reset(newFont);
+    TMemoryDC dc(CreateCompatibleDC(nullptr));
+    TSelection selection(dc, font);
     SIZE size{0, 0};
     GetTextExtentPoint32A(dc, fullWidthCharacter, static_cast<int>(std::strlen(fullWidthCharacter)), &size);
     halfWide = size.cx / 2;
-    SelectObject(dc, old);
-    DeleteDC(dc);
 }
 
 TOwnerDrawnItem::TOwnerDrawnItem(UINT id, int position, const char* caption, const TMenuMetrics* metrics)

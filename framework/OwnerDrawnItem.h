@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 
 class TIconSource;
@@ -12,7 +13,6 @@ class TOwnerDrawnMenu;
 class TMenuMetrics {
 public:
     TMenuMetrics();
-    ~TMenuMetrics();
     void Reload();
     HFONT Font() const { return font; }
     int HalfWide() const { return halfWide; }
@@ -21,7 +21,7 @@ public:
     TMenuMetrics& operator=(const TMenuMetrics&) = delete;
 
 private:
-    HFONT font; // owned
+    TOwnedFont font;
     int halfWide;
 };
 

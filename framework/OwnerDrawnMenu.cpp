@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/MenuHelpers.h"
 
@@ -105,11 +106,9 @@ void TOwnerDrawnMenu::MakeOwnerDrawn()
 void TOwnerDrawnMenu::RecomputeMetrics()
 {
     if (ownMetrics) ownMetrics->Reload();
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, metrics->Font() ? metrics->Font() : GetStockObject(DEFAULT_GUI_FONT));
+    TMemoryDC dc(CreateCompatibleDC(nullptr));
+    TSelection selection(dc, metrics->Font() ? metrics->Font() : GetStockObject(DEFAULT_GUI_FONT));
     MeasureAll(dc, GetSystemMetrics(SM_CXSCREEN));
-    SelectObject(dc, old);
-    DeleteDC(dc);
 }
 
 void TOwnerDrawnMenu::MeasureAll(HDC dc, int screenWidth)

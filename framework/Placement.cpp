@@ -7,7 +7,6 @@
 #include "foundation/RegistrySection.h"
 #include "foundation/SystemChecks.h"
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 #include "framework/Translucency.h"

@@ -21,4 +21,8 @@ static_assert(sizeof(TPlacementRecord) == 56, "the stored placement record is 56
 // rectangle, a child style, an unknown mode) is treated as missing.
 bool IsUsablePlacementRecord(const TPlacementRecord& record);
 
-// (StorePlacement and RestorePlacement of framework/ShapeHooks.h read and write it.)
+class TShape;
+
+// The shape's stored placement is applied (true) or written from its window.
+bool RestorePlacement(TShape* shape);
+bool StorePlacement(TShape* shape);

@@ -3,6 +3,7 @@
 
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
+#include "foundation/Handles.h"
 #include "foundation/PathOperations.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/RegistrySection.h"
@@ -58,10 +59,11 @@ bool WriteRunOnceEntry(int& number)
 {
     THeapString program = ProgramCommand();
     if (program.IsEmpty()) return false;
-    HKEY runOnce = nullptr;
+    HKEY created = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, RunOnceKeyPath, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
-                        &runOnce, nullptr) != ERROR_SUCCESS)
+                        &created, nullptr) != ERROR_SUCCESS)
         return false;
+    TOwnedKey runOnce(created);
     THeapString applicationName = ApplicationNameForRestart();
     number = FirstFreeNumber(runOnce, applicationName);
     LONG result = ERROR_NO_MORE_ITEMS;
@@ -70,7 +72,6 @@ bool WriteRunOnceEntry(int& number)
         result = RegSetValueExA(runOnce, Concat(applicationName, number), 0, REG_SZ,
                                 reinterpret_cast<const BYTE*>(command.Text()), command.Length() + 1);
     }
-    RegCloseKey(runOnce);
     return result == ERROR_SUCCESS;
 }
 

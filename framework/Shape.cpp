@@ -1,41 +1,21 @@
-// TShape: construction, the class, creation, the setup steps, closing and the value passing.
+// TShape: construction, the base behaviour of the virtual operations, services for elements,
+// the process-wide settings and the way from a window to its shape.
 #include "framework/Shape.h"
 
-#include <commctrl.h>
-#include <mmsystem.h>
-
+#include "controls/SystemIconElement.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/RegistrySection.h"
-#include "foundation/WindowBackground.h"
-#include "framework/AccessKeys.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
+#include "framework/SystemCommands.h"
 
 namespace {
-
-const char shapeClassName[] = "ShapeClass";
-const char shapeProperty[] = "TShapeDlg";
-const DWORD shapeStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU;
-const int firstAutomaticId = 5000;
-const int helpKeyCommand = 9;
-const UINT helpMenuCommand = 9999;
 
 TShape* applicationMainShape = nullptr; // borrowed
 TElement* commandReceiver = nullptr;    // borrowed
 
-void RegisterShapeClass()
-{
-    WNDCLASSA description;
-    TWindow::FillClassDefaults(description);
-    description.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
-    description.lpfnWndProc = &TShape::PreWndProc;
-    description.hIcon = LoadIconA(description.hInstance, "APPLICATION_ICON");
-    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    description.lpszClassName = shapeClassName;
-    TWindow::RegisterWindowClass(description);
-}
-
 } // namespace
+
+const char* const TShape::ClassName = "ShapeClass";
 
 TShape::TShape(HWND owner, const char* titleText)
     : TWindow(owner), rootGroup(12, 12, static_cast<TElement* const*>(nullptr))
@@ -49,25 +29,20 @@ TShape::TShape(HWND owner, const char* titleText, TElement* const* elements)
     InitShape(titleText);
 }
 
-TShape::TShape(HWND owner, const char* titleText, TElement* first, ...)
-    : TWindow(owner), rootGroup(12, 12, static_cast<TElement* const*>(nullptr))
+TShape::TShape(HWND owner, const char* titleText, TElement* first, ...) : TShape(owner, titleText)
 {
-    InitShape(titleText);
     va_list rest;
     va_start(rest, first);
     rootGroup.AppendArguments(first, rest);
     va_end(rest);
 }
 
-TShape::TShape(HWND owner, TElement* const* elements) : TWindow(owner), rootGroup(12, 12, elements)
+TShape::TShape(HWND owner, TElement* const* elements) : TShape(owner, static_cast<const char*>(nullptr), elements)
 {
-    InitShape(nullptr);
 }
 
-TShape::TShape(HWND owner, TElement* first, ...)
-    : TWindow(owner), rootGroup(12, 12, static_cast<TElement* const*>(nullptr))
+TShape::TShape(HWND owner, TElement* first, ...) : TShape(owner, static_cast<const char*>(nullptr))
 {
-    InitShape(nullptr);
     va_list rest;
     va_start(rest, first);
     rootGroup.AppendArguments(first, rest);
@@ -79,12 +54,13 @@ TShape::TShape(HWND owner, TElement* first, ...)
 TShape::~TShape()
 {
     ForgetModelessShape(this);
-    if (hwnd && IsWindow(hwnd) && BoundObject(hwnd) == this) {
-        SetWindowLongPtrA(hwnd, 0, 0);
-        RemovePropA(hwnd, shapeProperty);
-        DestroyWindow(hwnd);
+    HWND window = hwnd;
+    const bool bound = window && IsWindow(window) && (BoundObject(window) == this || ShapeProperty(window) == this);
+    TWindowLongBinding::Unbind(*this);
+    if (bound) {
+        UnbindShapeProperty(window);
+        DestroyWindow(window);
     }
-    if (helpMenu) DestroyMenu(helpMenu);
 }
 
 void TShape::InitShape(const char* titleText)
@@ -96,7 +72,6 @@ void TShape::InitShape(const char* titleText)
     automaticStatusBarId = false;
     resultCode = 0;
     menu = nullptr;
-    helpMenu = nullptr;
     helpWindow = nullptr;
     statusBar = nullptr;
     palette = nullptr;
@@ -105,7 +80,7 @@ void TShape::InitShape(const char* titleText)
     closable = true;
     showAtSetup = true;
     keysAssigned = false;
-    nextControlId = firstAutomaticId;
+    nextControlId = FirstAutomaticId;
     stopSoundOnClose = false;
     placementStore = nullptr;
     notificationCommand = 0;
@@ -124,11 +99,9 @@ void TShape::SetPlacement(TRegistryStore* store, const char* valueName)
     placementName = valueName;
 }
 
-// ---- virtual operations (base behaviour)
-
 HWND TShape::Create()
 {
-    return CreateNativeWindow(0, shapeClassName, title, shapeStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+    return CreateNativeWindow(0, ClassName, title, WindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, owner, menu);
 }
 
@@ -138,24 +111,6 @@ void TShape::OnSetupDone() {}
 bool TShape::CanClose() { return true; }
 void TShape::OnClosing() {}
 void TShape::Spare() {}
-
-LRESULT TShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    bool notHandled = false;
-    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
-    return notHandled ? DefWindowProcA(hwnd, message, wParam, lParam) : result;
-}
-
-INT_PTR TShape::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) Setup();
-    bool notHandled = false;
-    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
-    if (notHandled) return FALSE;
-    if (message == WM_CTLCOLORLISTBOX) return result;
-    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
-    return TRUE;
-}
 
 LRESULT TShape::OnSysCommand(UINT command, int x, int y)
 {
@@ -200,172 +155,17 @@ void TShape::LoadValues(TRegistryStore& store)
     rootGroup.Load(section.Store());
 }
 
-// ---- window procedures
-
-LRESULT CALLBACK TShape::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TWindow* object = BindAtCreate(window, message, lParam);
-    if (!object) return DefWindowProcA(window, message, wParam, lParam);
-    return static_cast<TShape*>(object)->WindowProc(message, wParam, lParam);
-}
-
-INT_PTR CALLBACK TShape::PreDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    TShape* shape = static_cast<TShape*>(GetPropA(window, shapeProperty));
-    if (!shape) {
-        if (message != WM_INITDIALOG) return 0;
-        shape = reinterpret_cast<TShape*>(lParam);
-        shape->hwnd = window;
-        shape->dialogHosted = true;
-        HINSTANCE instance = ModuleInstance();
-        HANDLE small = LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR);
-        HANDLE large = LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR);
-        PostMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-        PostMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-        SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(shapeStyle));
-        SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shape->title.Text()));
-    }
-    return shape->DialogProc(message, wParam, lParam);
-}
-
-// ---- creation and setup
-
-void TShape::BeforeCreate()
-{
-    RegisterShapeClass();
-    EnsureClientBackground();
-    helpMenuWanted = false;
-    OnBeforeCreate();
-    stopSoundOnClose = false;
-    showHideListeners.clear();
-    keys.Clear();
-}
-
-void TShape::RunCreateSequence()
-{
-    BeforeCreate();
-    if (Create() && hwnd) Setup();
-}
-
-void TShape::Setup()
-{
-    SetPropA(hwnd, shapeProperty, this);
-    ExtendSystemMenu(this);
-    CreateStatusBar();
-    captions.clear();
-    keysAssigned = false;
-    MeasureAndPlace();
-    for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (helpMenuWanted) CreateHelpMenu();
-    OnSetupDone();
-    BindHelpKey();
-    ChooseFirstPosition();
-    BindSnapTracker(this);
-}
-
-// The automatic ids restart here, before the status bar takes the first, and an automatic
-// status-bar id is taken anew at every setup, so that the bar and the controls never share one.
-void TShape::CreateStatusBar()
-{
-    nextControlId = firstAutomaticId;
-    statusBar = nullptr;
-    if (automaticStatusBarId) statusBarId = NextControlId();
-    if (statusBarId == 0) return;
-    InitCommonControls();
-    statusBar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, "", hwnd,
-                                    static_cast<UINT>(statusBarId));
-}
-
-void TShape::MeasureAndPlace()
-{
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SIZE size = rootGroup.Measure(this, dc);
-    SelectObject(dc, oldFont);
-    ReleaseDC(hwnd, dc);
-    AssignAccessKeys(captions.data(), static_cast<int>(captions.size()));
-    keysAssigned = true;
-
-    int width = size.cx + 2 * marginX;
-    int height = size.cy + 2 * marginY;
-    rootGroup.Place(this, marginX, marginY);
-    if (statusBar) {
-        RECT bar;
-        GetWindowRect(statusBar, &bar);
-        height += bar.bottom - bar.top;
-    }
-    FitClientSize(width, height);
-}
-
-// Frames and menu bars make the window size differ from the client size; a wrapping menu bar
-// can change it again, hence a few tries.
-void TShape::FitClientSize(int width, int height)
-{
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        RECT client, window;
-        GetClientRect(hwnd, &client);
-        int dx = width - (client.right - client.left), dy = height - (client.bottom - client.top);
-        if (dx == 0 && dy == 0) return;
-        GetWindowRect(hwnd, &window);
-        MoveWindow(hwnd, window.left, window.top, window.right - window.left + dx,
-                   window.bottom - window.top + dy, FALSE);
-    }
-}
-
-void TShape::CreateHelpMenu()
-{
-    SetWindowLongA(hwnd, GWL_EXSTYLE, GetWindowLongA(hwnd, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
-    if (helpMenu) DestroyMenu(helpMenu);
-    helpMenu = CreatePopupMenu();
-    AppendMenuA(helpMenu, MF_STRING, helpMenuCommand, "ヘルプ(&H)");
-    MakeHelpMenuOwnerDrawn(this, helpMenu);
-    helpWindow = nullptr;
-}
-
-void TShape::BindHelpKey()
-{
-    if (GetDlgItem(hwnd, helpKeyCommand)) keys.Append(FVIRTKEY, VK_F1, helpKeyCommand);
-}
-
-void TShape::ShowAtFirstPosition()
-{
-    if (!showAtSetup) return;
-    ShowWindow(hwnd, SW_SHOWNORMAL);
-    UpdateWindow(hwnd);
-}
-
-void TShape::ChooseFirstPosition()
-{
-    if (!RestorePlacement(this)) {
-        if (owner && IsWindow(owner) && IsWindowVisible(owner))
-            CentreShape(this);
-        else
-            PlaceShapeAtMouse(this);
-        ShowAtFirstPosition();
-    } else if (IsWindowVisible(hwnd)) {
-        if (showAtSetup)
-            UpdateWindow(hwnd);
-        else
-            ShowWindow(hwnd, SW_HIDE);
-    } else {
-        ShowAtFirstPosition();
-    }
-}
-
-// ---- for elements
-
 void TShape::RegisterCaption(THeapString* caption)
 {
     if (caption) captions.push_back(caption);
 }
 
-void TShape::AddShowHideListener(TElement* element)
+void TShape::AddShowHideListener(TSystemIconElement* element)
 {
     if (element) showHideListeners.push_back(element);
 }
 
-void TShape::RemoveShowHideListener(TElement* element)
+void TShape::RemoveShowHideListener(TSystemIconElement* element)
 {
     for (size_t i = 0; i < showHideListeners.size(); ++i) {
         if (showHideListeners[i] != element) continue;
@@ -377,77 +177,9 @@ void TShape::RemoveShowHideListener(TElement* element)
 void TShape::NotifyShowHide(bool shown)
 {
     // A listener may remove itself while it is told.
-    std::vector<TElement*> listeners = showHideListeners;
-    for (TElement* listener : listeners) listener->ShownChanged(this, shown);
+    std::vector<TSystemIconElement*> listeners = showHideListeners;
+    for (TSystemIconElement* listener : listeners) listener->ShownChanged(this, shown);
 }
-
-// ---- ending and closing
-
-void TShape::EndShape(int code)
-{
-    resultCode = code;
-    if (!SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)) {
-        PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        return;
-    }
-    if (HandleClose()) EndDialog(hwnd, code);
-}
-
-bool TShape::HandleClose()
-{
-    if (!CanClose()) return false;
-    if (stopSoundOnClose) PlaySoundA(nullptr, nullptr, SND_ASYNC);
-    OnClosing();
-    if (!owner || !IsWindow(owner)) return true;
-    if (notificationCommand) {
-        WPARAM command = (static_cast<WPARAM>(static_cast<unsigned>(resultCode)) << 16) |
-                         (static_cast<unsigned>(notificationCommand) & 0xFFFF);
-        PostMessageA(owner, WM_COMMAND, command & 0xFFFFFFFFu, reinterpret_cast<LPARAM>(hwnd));
-        return true;
-    }
-    // Before the window goes, so that Windows activates the owner and not another program.
-    if (ownerWasEnabled) EnableWindow(owner, TRUE);
-    if (IsWindowEnabled(owner)) SetActiveWindow(owner);
-    return true;
-}
-
-// ---- one-shot shapes
-
-int TShape::RunShape(HWND owner, const char* placementName, TElement* const* elements)
-{
-    return RunShape(owner, placementName, static_cast<const char*>(nullptr), elements);
-}
-
-int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* const* elements)
-{
-    TShape shape(owner, titleText);
-    shape.SetPlacement(nullptr, placementName);
-    return shape.ShowModal(elements);
-}
-
-int TShape::RunShape(HWND owner, const char* placementName, TElement* first, ...)
-{
-    TShape shape(owner, static_cast<const char*>(nullptr));
-    shape.SetPlacement(nullptr, placementName);
-    va_list rest;
-    va_start(rest, first);
-    shape.rootGroup.AppendArguments(first, rest);
-    va_end(rest);
-    return shape.ShowModal();
-}
-
-int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* first, ...)
-{
-    TShape shape(owner, titleText);
-    shape.SetPlacement(nullptr, placementName);
-    va_list rest;
-    va_start(rest, first);
-    shape.rootGroup.AppendArguments(first, rest);
-    va_end(rest);
-    return shape.ShowModal();
-}
-
-// ---- process-wide settings
 
 void TShape::SetApplicationMainShape(TShape* shape) { applicationMainShape = shape; }
 TShape* TShape::ApplicationMainShape() { return applicationMainShape; }
@@ -457,7 +189,6 @@ TElement* TShape::CommandReceiver() { return commandReceiver; }
 TShape* ShapeOfWindow(HWND window)
 {
     if (!window) return nullptr;
-    TShape* shape = static_cast<TShape*>(GetPropA(window, shapeProperty));
-    if (!shape) shape = static_cast<TShape*>(GetPropA(GetParent(window), shapeProperty));
-    return shape;
+    TShape* shape = ShapeProperty(window);
+    return shape ? shape : ShapeProperty(GetParent(window));
 }

@@ -1,4 +1,15 @@
 // TShape: the dialog-like top-level window filled with layout elements.
+//
+// Its members are defined by role:
+//   framework/Shape.cpp          construction, the base behaviour of the virtual operations,
+//                                services for elements, process-wide settings, ShapeOfWindow
+//   framework/ShapeSetup.cpp     the create sequence and the setup steps: status bar, measuring
+//                                and placing, help menu, first position; the dialog road's window
+//   framework/ShapeLoops.cpp     running: ShowModal, ShowModeless, RunShape, EndShape, the close
+//                                handling and the teardown; the registry of modeless shapes
+//   framework/ShapeMessages.cpp  the window procedures and the routing table of messages
+// How a window finds its shape is framework/WindowBinding; the window menu, placement and
+// position are framework/SystemMenu, SystemCommands, Placement and ShapePosition.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +18,7 @@
 #include <vector>
 
 #include "controls/ElementGroup.h"
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/RegistryStore.h"
 #include "framework/KeyboardTable.h"
@@ -14,7 +26,8 @@
 #include "framework/SnapTracker.h"
 #include "framework/Window.h"
 
-struct TShapeMenus; // framework/SystemMenu.h
+class TSystemIconElement; // controls/SystemIconElement.h
+struct TShapeMenus;       // framework/SystemMenu.h
 struct TShapeMenusRelease {
     void operator()(TShapeMenus* menus) const;
 };
@@ -29,6 +42,11 @@ public:
     TShape(HWND owner, TElement* const* elements);
     TShape(HWND owner, TElement* first, ...);
     ~TShape() override;
+
+    static const char* const ClassName; // "ShapeClass"
+    static const DWORD WindowStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU;
+    static const int FirstAutomaticId = 5000;
+    static const UINT HelpMenuCommand = 9999;
 
     // The virtual operations, in slot order.
     virtual HWND Create();
@@ -86,6 +104,7 @@ public:
     void SetStopSoundOnClose(bool flag) { stopSoundOnClose = flag; }
     bool StopSoundOnClose() const { return stopSoundOnClose; }
     void SetPalette(HPALETTE newPalette) { palette = newPalette; }
+    HPALETTE Palette() const { return palette; }
     void SetMenu(HMENU newMenu) { menu = newMenu; }
     TKeyboardTable& Keys() { return keys; }
     const THeapString& PlacementName() const { return placementName; }
@@ -103,14 +122,16 @@ public:
     int NextControlId() { return ++nextControlId; }
     void RegisterCaption(THeapString* caption);
     bool KeysAssigned() const { return keysAssigned; }
-    void AddShowHideListener(TElement* element);
-    void RemoveShowHideListener(TElement* element);
+    void AddShowHideListener(TSystemIconElement* element);
+    void RemoveShowHideListener(TSystemIconElement* element);
     void NotifyShowHide(bool shown);
 
     // Run after the window is gone (or forced, with the window still there); the result code.
     int Teardown(HWND formerWindow);
     // The close handling of WM_CLOSE; false when CanClose kept the window.
     bool HandleClose();
+    // The child with that control id (null: none).
+    HWND ControlOfId(int id);
 
     // The shape whose settings change reloads the shared painters (null: every shape does).
     static void SetApplicationMainShape(TShape* shape);
@@ -125,6 +146,8 @@ protected:
 private:
     friend struct TShapeMessages;
     void InitShape(const char* titleText);
+    static int RunShapeWith(HWND owner, const char* placementName, const char* titleText, TElement* first,
+                            va_list rest);
     void BeforeCreate();
     void RunCreateSequence();
     void Setup();
@@ -134,6 +157,7 @@ private:
     void CreateHelpMenu();
     void BindHelpKey();
     void ChooseFirstPosition();
+    void AdoptDialogWindow();
     void ShowAtFirstPosition();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled);
     int RunModal();
@@ -148,9 +172,10 @@ private:
     THeapString title;
     int resultCode;
     HMENU menu;                // borrowed: given to CreateWindowExA
-    HMENU helpMenu;            // owned: destroyed by the teardown
+    TOwnedMenu helpMenu;       // destroyed by the teardown
     HWND helpWindow;           // borrowed: the window under the cursor at the last help menu
     HWND statusBar;            // borrowed: a child, destroyed with the shape
+    HWND measuredControl = nullptr; // borrowed: the child ControlOfId found last
     TKeyboardTable keys;
     HPALETTE palette;          // borrowed
     int marginX;
@@ -161,11 +186,13 @@ private:
     std::vector<THeapString*> captions; // borrowed: the elements' captions
     int nextControlId;
     bool stopSoundOnClose;
-    std::vector<TElement*> showHideListeners; // borrowed
+    std::vector<TSystemIconElement*> showHideListeners; // borrowed
     TRegistryStore* placementStore;           // borrowed; null means the application's "Serialize"
     THeapString placementName;
     int notificationCommand;                  // posted to the owner when a modeless shape closes
     bool dialogHosted;                        // runs in a system dialog (PreDlgProc)
+    TOwnedIcon dialogSmallIcon;               // given to the hosting dialog by WM_SETICON
+    TOwnedIcon dialogLargeIcon;
     TSnapTracker snapTracker;                 // snaps the window while the user moves it
     std::unique_ptr<TShapeMenus, TShapeMenusRelease> menus; // owned
 };

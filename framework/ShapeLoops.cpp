@@ -1,5 +1,8 @@
-// The modal loop, modeless shapes and their registry, message pumping and shape teardown.
+// Running shapes: the modal loop, modeless shapes and their registry, message pumping, one-shot
+// shapes, ending and closing, and the teardown.
 #include "framework/ShapeLoops.h"
+
+#include <mmsystem.h>
 
 #include <list>
 
@@ -97,10 +100,9 @@ int TShape::Teardown(HWND formerWindow)
     keys.Clear();
     if (formerWindow && IsWindow(formerWindow) && IsWindowVisible(formerWindow)) NotifyShowHide(false);
     rootGroup.Ended(resultCode);
-    if (helpMenu) {
-        DestroyMenu(helpMenu);
-        helpMenu = nullptr;
-    }
+    helpMenu.Reset();
+    dialogSmallIcon.Reset();
+    dialogLargeIcon.Reset();
     return resultCode;
 }
 
@@ -194,4 +196,71 @@ void TShape::ShowModeless(int command, TElement* first, ...)
     rootGroup.AppendArguments(first, rest);
     va_end(rest);
     ShowModeless(command);
+}
+
+void TShape::EndShape(int code)
+{
+    resultCode = code;
+    if (!SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0)) {
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (HandleClose()) EndDialog(hwnd, code);
+}
+
+bool TShape::HandleClose()
+{
+    if (!CanClose()) return false;
+    if (stopSoundOnClose) PlaySoundA(nullptr, nullptr, SND_ASYNC);
+    OnClosing();
+    if (!owner || !IsWindow(owner)) return true;
+    if (notificationCommand) {
+        WPARAM command = (static_cast<WPARAM>(static_cast<unsigned>(resultCode)) << 16) |
+                         (static_cast<unsigned>(notificationCommand) & 0xFFFF);
+        PostMessageA(owner, WM_COMMAND, command & 0xFFFFFFFFu, reinterpret_cast<LPARAM>(hwnd));
+        return true;
+    }
+    // Before the window goes, so that Windows activates the owner and not another program.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (IsWindowEnabled(owner)) SetActiveWindow(owner);
+    return true;
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, TElement* const* elements)
+{
+    return RunShape(owner, placementName, static_cast<const char*>(nullptr), elements);
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* const* elements)
+{
+    TShape shape(owner, titleText);
+    shape.SetPlacement(nullptr, placementName);
+    return shape.ShowModal(elements);
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, TElement* first, ...)
+{
+    va_list rest;
+    va_start(rest, first);
+    const int result = RunShapeWith(owner, placementName, nullptr, first, rest);
+    va_end(rest);
+    return result;
+}
+
+int TShape::RunShape(HWND owner, const char* placementName, const char* titleText, TElement* first, ...)
+{
+    va_list rest;
+    va_start(rest, first);
+    const int result = RunShapeWith(owner, placementName, titleText, first, rest);
+    va_end(rest);
+    return result;
+}
+
+int TShape::RunShapeWith(HWND owner, const char* placementName, const char* titleText, TElement* first,
+                         va_list rest)
+{
+    TShape shape(owner, titleText);
+    shape.SetPlacement(nullptr, placementName);
+    shape.rootGroup.AppendArguments(first, rest);
+    return shape.ShowModal();
 }

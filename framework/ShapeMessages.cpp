@@ -5,17 +5,20 @@
 #include <windowsx.h>
 
 #include "foundation/CommandLine.h"
+#include "foundation/Handles.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
+#include "framework/Placement.h"
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
-#include "framework/TransparentControls.h"
+#include "framework/SystemCommands.h"
+#include "framework/SystemMenu.h"
+#include "framework/TransparentButton.h"
+#include "framework/WindowBinding.h"
 
 namespace {
 
 const char dropDownClass[] = "FloatComboListClass";
 const char dropDownTitle[] = "DropDownList";
-const UINT helpMenuCommand = 9999;
 
 HWND Handle(TShape& shape) { return shape.Handle(); }
 
@@ -25,6 +28,16 @@ int StatusBarHeight(TShape& shape)
     RECT bar;
     GetClientRect(shape.StatusBar(), &bar);
     return bar.bottom - bar.top;
+}
+
+// Realises the shape's palette as a background palette in its window's DC; the colours changed.
+UINT RealizePalette(TShape& shape, bool updateColors)
+{
+    TWindowDC dc(Handle(shape));
+    TPaletteSelection selection(dc, shape.Palette(), TRUE);
+    const UINT changed = ::RealizePalette(dc);
+    if (updateColors) UpdateColors(dc);
+    return changed;
 }
 
 struct RowEntry {
@@ -58,7 +71,13 @@ const RowEntry rows[] = {
     {WM_INITMENUPOPUP, &TShapeMessages::InitMenuPopup},
     {WM_MENUSELECT, &TShapeMessages::MenuSelect},
     {WM_MENUCHAR, &TShapeMessages::MenuChar},
-    {WM_CTLCOLORLISTBOX, &TShapeMessages::CtlColorListbox},
+    {WM_CTLCOLORMSGBOX, &TShapeMessages::CtlColor},
+    {WM_CTLCOLOREDIT, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORLISTBOX, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORBTN, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORDLG, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORSCROLLBAR, &TShapeMessages::CtlColor},
+    {WM_CTLCOLORSTATIC, &TShapeMessages::CtlColor},
     {WM_SIZING, &TShapeMessages::SizeMove},
     {WM_MOVING, &TShapeMessages::SizeMove},
     {WM_ENTERSIZEMOVE, &TShapeMessages::SizeMove},
@@ -87,6 +106,46 @@ TShapeMessages::Row TShapeMessages::Find(UINT message)
     return nullptr;
 }
 
+LRESULT CALLBACK TShape::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return TWindowLongBinding::Route(window, message, wParam, lParam,
+                                     [](TWindow& object, UINT message, WPARAM wParam, LPARAM lParam) {
+                                         return static_cast<TShape&>(object).WindowProc(message, wParam, lParam);
+                                     });
+}
+
+INT_PTR CALLBACK TShape::PreDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TShape* shape = ShapeProperty(window);
+    if (!shape) {
+        if (message != WM_INITDIALOG) return 0;
+        shape = reinterpret_cast<TShape*>(lParam);
+        shape->hwnd = window;
+        shape->dialogHosted = true;
+        shape->AdoptDialogWindow();
+    }
+    return shape->DialogProc(message, wParam, lParam);
+}
+
+LRESULT TShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    bool notHandled = false;
+    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
+    return notHandled ? DefWindowProcA(hwnd, message, wParam, lParam) : result;
+}
+
+INT_PTR TShape::DialogProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) Setup();
+    bool notHandled = false;
+    LRESULT result = HandleMessage(message, wParam, lParam, notHandled);
+    if (notHandled) return FALSE;
+    // Colour messages answer with the brush itself, not through the dialog result.
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) return result;
+    SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
     notHandled = false;
@@ -96,6 +155,15 @@ LRESULT TShape::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, bool& 
         return 0;
     }
     return row(*this, message, wParam, lParam, notHandled);
+}
+
+// A long list measures one line after another with the same id: the control found last is
+// checked first, which spares a round trip to the Wine server per line.
+HWND TShape::ControlOfId(int id)
+{
+    if (!measuredControl || GetParent(measuredControl) != hwnd || GetDlgCtrlID(measuredControl) != id)
+        measuredControl = GetDlgItem(hwnd, id);
+    return measuredControl;
 }
 
 void CloseDropDownLists()
@@ -156,16 +224,14 @@ LRESULT TShapeMessages::SetFocus(TShape& shape, UINT, WPARAM, LPARAM, bool& notH
 
 LRESULT TShapeMessages::Paint(TShape& shape, UINT, WPARAM, LPARAM, bool&)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(shape), &paint);
+    TPaintDC dc(Handle(shape));
     RECT area;
     GetClientRect(Handle(shape), &area);
     area.bottom -= StatusBarHeight(shape);
     RECT clip;
-    if (!IsPaletteDevice(dc) && ClientBackground() && IntersectRect(&clip, &area, &paint.rcPaint))
+    if (!IsPaletteDevice(dc) && ClientBackground() && IntersectRect(&clip, &area, &dc.Area()))
         ClientBackground()->PaintBackground(dc, area, clip);
     shape.RootGroup().Paint(&shape, dc);
-    EndPaint(Handle(shape), &paint);
     return 0;
 }
 
@@ -218,27 +284,28 @@ LRESULT TShapeMessages::DrawItem(TShape& shape, UINT message, WPARAM wParam, LPA
         return TRUE;
     }
     const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (item->CtlType == ODT_BUTTON) return DrawTransparentPushButton(*item);
-    // Owner-drawn lists draw their own items: the message is reflected to the control.
-    if (item->CtlType == ODT_LISTBOX) return SendMessageA(item->hwndItem, message, wParam, lParam);
+    LRESULT result = 0;
+    if (item->CtlType != ODT_MENU && ReflectToControl(item->hwndItem, message, wParam, lParam, result)) return result;
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 
 LRESULT TShapeMessages::MeasureItem(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
     MEASUREITEMSTRUCT* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (item->CtlType == ODT_MENU) return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
+    LRESULT result = 0;
+    if (ReflectToControl(shape.ControlOfId(static_cast<int>(item->CtlID)), message, wParam, lParam, result))
+        return result;
+    // A push button without a window of its own takes the size its row gives every button.
     if (item->CtlType == ODT_BUTTON) return MeasureTransparentPushButton(Handle(shape), *item);
-    if (item->CtlType == ODT_LISTBOX) {
-        // Asking the elements first spares a window look-up per line of a long list.
-        if (shape.RootGroup().MeasureListItem(*item)) return TRUE;
-        HWND control = GetDlgItem(Handle(shape), static_cast<int>(item->CtlID));
-        if (control) return SendMessageA(control, message, wParam, lParam);
-    }
     return HandleOwnerDrawnItem(&shape, message, wParam, lParam, notHandled);
 }
 
-LRESULT TShapeMessages::Notify(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::Notify(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
+    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (ReflectToControl(header->hwndFrom, message, wParam, lParam, result)) return result;
     if (shape.OnNotify(static_cast<int>(wParam), reinterpret_cast<NMHDR*>(lParam))) return 1;
     notHandled = true;
     return 0;
@@ -292,7 +359,7 @@ LRESULT TShapeMessages::NcActivity(TShape&, UINT, WPARAM, LPARAM, bool& notHandl
     return 0;
 }
 
-LRESULT TShapeMessages::Command(TShape& shape, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::Command(TShape& shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
     int id = LOWORD(wParam);
     if (id == IDCANCEL && AnyDropDownListVisible()) {
@@ -300,11 +367,13 @@ LRESULT TShapeMessages::Command(TShape& shape, UINT, WPARAM wParam, LPARAM lPara
         CloseDropDownLists();
         return -1;
     }
-    if (id == static_cast<int>(helpMenuCommand)) {
+    if (id == static_cast<int>(TShape::HelpMenuCommand)) {
         MessageBeep(MB_ICONASTERISK);
         WinHelpA(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
         return -1;
     }
+    LRESULT result = 0;
+    if (ReflectToControl(reinterpret_cast<HWND>(lParam), message, wParam, lParam, result)) return result;
     shape.OnCommand(id, reinterpret_cast<HWND>(lParam), HIWORD(wParam));
     notHandled = true;
     return 0;
@@ -363,9 +432,13 @@ LRESULT TShapeMessages::MenuChar(TShape& shape, UINT, WPARAM wParam, LPARAM lPar
     return HandleMenuChar(&shape, wParam, lParam, notHandled);
 }
 
-LRESULT TShapeMessages::CtlColorListbox(TShape&, UINT, WPARAM wParam, LPARAM lParam, bool& notHandled)
+LRESULT TShapeMessages::CtlColor(TShape&, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled)
 {
-    if (IsWindowEnabled(reinterpret_cast<HWND>(lParam))) {
+    LRESULT result = 0;
+    HWND control = reinterpret_cast<HWND>(lParam);
+    if (ReflectToControl(control, message, wParam, lParam, result)) return result;
+    // A disabled list shows the face colour; anything else is drawn as the system draws it.
+    if (message != WM_CTLCOLORLISTBOX || IsWindowEnabled(control)) {
         notHandled = true;
         return 0;
     }
@@ -377,13 +450,14 @@ LRESULT TShapeMessages::SizeMove(TShape& shape, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_ENTERSIZEMOVE:
-        BeginSnapTracking(&shape);
+        shape.SnapTracker().BeginTracking();
         break;
     case WM_EXITSIZEMOVE:
-        if (EndSnapTracking(&shape) && !shape.PlacementName().IsEmpty()) StorePlacement(&shape);
+        if (shape.SnapTracker().EndTracking() && !shape.PlacementName().IsEmpty()) StorePlacement(&shape);
         break;
     default:
-        TrackSnap(&shape, message == WM_SIZING ? static_cast<int>(wParam) : 0, reinterpret_cast<RECT*>(lParam));
+        if (RECT* proposed = reinterpret_cast<RECT*>(lParam))
+            shape.SnapTracker().Follow(message == WM_SIZING ? static_cast<int>(wParam) : 0, *proposed);
         return TRUE;
     }
     notHandled = true;
@@ -396,11 +470,7 @@ LRESULT TShapeMessages::QueryNewPalette(TShape& shape, UINT, WPARAM, LPARAM, boo
         notHandled = true;
         return 0;
     }
-    HDC dc = GetDC(Handle(shape));
-    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
-    if (RealizePalette(dc) > 0) InvalidateRect(Handle(shape), nullptr, TRUE);
-    SelectPalette(dc, old, TRUE);
-    ReleaseDC(Handle(shape), dc);
+    if (RealizePalette(shape, false) > 0) InvalidateRect(Handle(shape), nullptr, TRUE);
     return 1;
 }
 
@@ -408,11 +478,6 @@ LRESULT TShapeMessages::PaletteChanged(TShape& shape, UINT, WPARAM wParam, LPARA
 {
     notHandled = true;
     if (!shape.palette || reinterpret_cast<HWND>(wParam) == Handle(shape)) return 0;
-    HDC dc = GetDC(Handle(shape));
-    HPALETTE old = SelectPalette(dc, shape.palette, TRUE);
-    RealizePalette(dc);
-    UpdateColors(dc);
-    SelectPalette(dc, old, TRUE);
-    ReleaseDC(Handle(shape), dc);
+    RealizePalette(shape, true);
     return 0;
 }

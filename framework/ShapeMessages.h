@@ -32,7 +32,7 @@ struct TShapeMessages {
     static LRESULT InitMenuPopup(TShape&, UINT, WPARAM, LPARAM, bool&);
     static LRESULT MenuSelect(TShape&, UINT, WPARAM, LPARAM, bool&);
     static LRESULT MenuChar(TShape&, UINT, WPARAM, LPARAM, bool&);
-    static LRESULT CtlColorListbox(TShape&, UINT, WPARAM, LPARAM, bool&);
+    static LRESULT CtlColor(TShape&, UINT, WPARAM, LPARAM, bool&);
     static LRESULT SizeMove(TShape&, UINT, WPARAM, LPARAM, bool&);
     static LRESULT QueryNewPalette(TShape&, UINT, WPARAM, LPARAM, bool&);
     static LRESULT PaletteChanged(TShape&, UINT, WPARAM, LPARAM, bool&);

@@ -2,7 +2,6 @@
 #include "framework/ShapePosition.h"
 
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
 #include "framework/SystemMenu.h"
 
 namespace {

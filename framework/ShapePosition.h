@@ -8,5 +8,7 @@ class TShape;
 // Only compute: where a window rectangle would go, with its size kept.
 RECT CentredRect(const RECT& window);
 RECT RectAtMouse(const RECT& window);
-// (CentreShape and PlaceShapeAtMouse of framework/ShapeHooks.h move the shape and return
-// its new window rectangle.)
+// First position of a shape without a stored placement: each moves the shape and returns its
+// new window rectangle.
+RECT CentreShape(TShape* shape);
+RECT PlaceShapeAtMouse(TShape* shape);

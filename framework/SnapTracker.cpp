@@ -173,6 +173,12 @@ void TSnapTracker::KeepInsideWorkArea(RECT& rectangle) const
     rectangle.bottom = Clamp(rectangle.bottom, workArea.top + minimumHeight, workArea.bottom);
 }
 
+void TSnapTracker::Follow(int side, RECT& proposed)
+{
+    Track(side, proposed);
+    if (side != 0) RecordSizingEdge(side, proposed);
+}
+
 void TSnapTracker::RecordSizingEdge(int side, const RECT& rectangle)
 {
     if (side == WMSZ_LEFT || side == WMSZ_RIGHT) {

@@ -22,6 +22,9 @@ public:
     void Track(int side, RECT& proposed);
     // After Track on WM_SIZING: the dragged sides become part of the start rectangle.
     void RecordSizingEdge(int side, const RECT& rectangle);
+    // WM_MOVING (side 0) or WM_SIZING as the shape passes them on: Track, and for sizing the
+    // dragged sides recorded.
+    void Follow(int side, RECT& proposed);
     // WM_EXITSIZEMOVE: true when the window now stands elsewhere than where the move began.
     // Escape held puts it back and reports no move.
     bool EndTracking();

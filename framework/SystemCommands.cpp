@@ -1,7 +1,10 @@
 // The shape's handling of its system-menu commands (OnSysCommand of the base shape).
+#include "framework/SystemCommands.h"
+
 #include "framework/CaptionFlash.h"
+#include "framework/Placement.h"
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
+#include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 #include "framework/Translucency.h"
 

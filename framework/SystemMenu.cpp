@@ -4,7 +4,6 @@
 #include "foundation/IconCache.h"
 #include "foundation/MenuHelpers.h"
 #include "framework/Shape.h"
-#include "framework/ShapeHooks.h"
 #include "framework/Translucency.h"
 
 const char PositionMenuText[] = "表示位置(&P)";

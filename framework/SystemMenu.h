@@ -28,4 +28,14 @@ struct TShapeMenus {
 // system menu has them.
 void MarkPositionMode(TShape* shape, UINT command);
 
-// (The shape calls ExtendSystemMenu and the other menu hooks of framework/ShapeHooks.h.)
+// The shape's setup extends its system menu and its destruction releases what that made.
+void ExtendSystemMenu(TShape* shape);
+void ReleaseSystemMenu(TShape* shape);
+// After the system's menu font changed.
+void RecomputeMenuMetrics(TShape* shape);
+// The help context menu's item gets the shell's icon of help files.
+void MakeHelpMenuOwnerDrawn(TShape* shape, HMENU helpMenu);
+void ReleaseHelpMenu(TShape* shape);
+// WM_MEASUREITEM and WM_DRAWITEM of owner-drawn menu items, WM_MENUCHAR of their access keys.
+LRESULT HandleOwnerDrawnItem(TShape* shape, UINT message, WPARAM wParam, LPARAM lParam, bool& notHandled);
+LRESULT HandleMenuChar(TShape* shape, WPARAM wParam, LPARAM lParam, bool& notHandled);

@@ -1,22 +1,21 @@
 // TTransparentButton: check boxes, radio buttons, group boxes and owner-drawn push buttons
 // painted over the parent's background, with the default frame following the focus.
-#include "framework/TransparentControls.h"
+#include "framework/TransparentButton.h"
 
+#include "framework/TransparentControls.h"
+#include "foundation/Handles.h"
 #include "foundation/HeapString.h"
 #include "foundation/SystemChecks.h"
 #include "framework/HaloText.h"
 #include "framework/TransparentSuperclass.h"
 #include "framework/Window.h"
+#include "framework/WindowBinding.h"
 
 namespace {
 
 SIZE pushButtonSize = {0, 0};
 
-bool IsTransparentPushButton(HWND window)
-{
-    char name[32];
-    return window && GetClassNameA(window, name, sizeof name) > 0 && lstrcmpiA(name, "TransparentPushButton") == 0;
-}
+bool IsTransparentPushButton(HWND window) { return TransparentClass(transparentPushButton).IsClassOf(window); }
 
 bool IsPushButtonWindow(HWND window)
 {
@@ -65,11 +64,10 @@ void MoveDefaultFrame(HWND control, UINT message, HWND otherSide)
     HWND defaultButton = DefaultButtonOf(GetParent(control));
     if (!defaultButton || defaultButton == control) return;
     if (otherSide && IsPushButtonWindow(otherSide)) return;
-    HDC dc = GetDC(defaultButton);
+    TWindowDC dc(defaultButton);
     if (!dc) return;
     TTransparentButton::DrawButton(defaultButton, dc, IsWindowEnabled(defaultButton) != FALSE, false, false, false,
                                    message == WM_SETFOCUS);
-    ReleaseDC(defaultButton, dc);
 }
 
 bool HeldPressed(HWND control)
@@ -85,12 +83,10 @@ bool HeldPressed(HWND control)
 
 void PaintButton(HWND control)
 {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
+    TPaintDC dc(control);
     const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) != BST_UNCHECKED;
     TTransparentButton::DrawButton(control, dc, IsWindowEnabled(control) != FALSE, checked, GetFocus() == control,
                                    HeldPressed(control), false);
-    EndPaint(control, &paint);
 }
 
 // The push-button frame: pressed, or raised with an optional 1-pixel black default frame.
@@ -115,13 +111,45 @@ void DrawPushFrame(HWND control, HDC dc, RECT frame, bool focused, bool pressed,
     DrawEdge(dc, &frame, BDR_RAISEDINNER, BF_TOPLEFT);
 }
 
+// The owner-drawn push button draws and measures itself when its shape reflects the item to it.
+bool AnswerReflected(HWND control, TReflected& reflected)
+{
+    if (reflected.message == WM_DRAWITEM)
+        reflected.result = DrawTransparentPushButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(reflected.lParam));
+    else if (reflected.message == WM_MEASUREITEM)
+        reflected.result = MeasureTransparentPushButton(GetParent(control), *reinterpret_cast<MEASUREITEMSTRUCT*>(reflected.lParam));
+    else
+        return false;
+    reflected.handled = reflected.result != FALSE;
+    return true;
+}
+
+LRESULT ButtonMessage(TTransparentControl& control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const TTransparentClass& superclass = TransparentClass(transparentButton);
+    HWND window = control.hwnd;
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (IsTransparentPushButton(window)) MoveDefaultFrame(window, message, reinterpret_cast<HWND>(wParam));
+        return superclass.CallSystem(window, message, wParam, lParam);
+    case WM_ENABLE:
+        InvalidateUnderControl(window, 0);
+        return superclass.CallSystem(window, message, wParam, lParam);
+    case WM_PAINT:
+        if (GetFocus() == window || IsTransparentPushButton(window)) break;
+        PaintButton(window);
+        return 0;
+    }
+    return ForwardTransparent(superclass, window, message, wParam, lParam);
+}
+
 } // namespace
 
 void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
                                     bool withoutDefaultFrame)
 {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    TSelection font(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     const int previousMode = SetBkMode(dc, TRANSPARENT);
     THeapString text;
     TWindow::WindowTextOf(control, text);
@@ -200,28 +228,17 @@ void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool che
         DrawFocusRect(dc, &around);
     }
     SetBkMode(dc, previousMode);
-    if (previousFont) SelectObject(dc, previousFont);
 }
 
 LRESULT CALLBACK TTransparentButton::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // Both button classes build on "BUTTON": same system procedure, same appended index.
-    const TTransparentSuperclass& superclass = TransparentSuperclass(transparentButton);
-    if (!BoundRecord(window, superclass)) return CallSystemProc(superclass, window, message, wParam, lParam);
-    switch (message) {
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        if (IsTransparentPushButton(window)) MoveDefaultFrame(window, message, reinterpret_cast<HWND>(wParam));
-        return CallSystemProc(superclass, window, message, wParam, lParam);
-    case WM_ENABLE:
-        InvalidateUnderControl(window, 0);
-        return CallSystemProc(superclass, window, message, wParam, lParam);
-    case WM_PAINT:
-        if (GetFocus() == window || IsTransparentPushButton(window)) break;
-        PaintButton(window);
+    // Drawing needs no record: a push button draws itself bound or not.
+    if (TReflected* reflected = AsReflected(message, lParam)) {
+        if (IsTransparentPushButton(window)) AnswerReflected(window, *reflected);
         return 0;
     }
-    return ForwardTransparent(superclass, window, message, wParam, lParam);
+    // Both button classes build on "BUTTON": same system procedure, same appended index.
+    return TransparentClass(transparentButton).Route(window, message, wParam, lParam, &ButtonMessage);
 }
 
 BOOL DrawTransparentPushButton(const DRAWITEMSTRUCT& item)

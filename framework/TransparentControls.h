@@ -7,7 +7,13 @@
 // What the creating element binds to its control right after CreateWindowExA. Until then the
 // control behaves exactly as its system class.
 struct TTransparentControl {
-    HWND hwnd = nullptr;    // borrowed: the control (always the first field)
+    TTransparentControl() = default;
+    // A record that goes while its control lives leaves the control to its system class.
+    ~TTransparentControl();
+    TTransparentControl(const TTransparentControl&) = delete;
+    TTransparentControl& operator=(const TTransparentControl&) = delete;
+
+    HWND hwnd = nullptr;    // borrowed: the control (always the first field); null once it is gone
     bool isDefault = false; // push buttons: the button that Return presses
 };
 
@@ -23,13 +29,6 @@ TTransparentControl* TransparentControlOf(HWND control);
 // A "TransparentPushButton" whose record carries the default flag.
 bool IsTransparentDefaultButton(HWND control);
 
-// Owner-drawn push buttons, as the shape passes them on (WM_DRAWITEM and WM_MEASUREITEM of
-// type ODT_BUTTON). Both return TRUE when they handled the item.
-BOOL DrawTransparentPushButton(const DRAWITEMSTRUCT& item);
-BOOL MeasureTransparentPushButton(HWND shape, MEASUREITEMSTRUCT& item);
-// The size the push-button element gives its buttons, for items without a window.
-void SetTransparentPushButtonSize(int width, int height);
-
 class TTransparentEditbox {
 public:
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -38,12 +37,4 @@ public:
 class TTransparentStatic {
 public:
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-};
-
-class TTransparentButton {
-public:
-    static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Draws a button the way the library paints it over the parent's background.
-    static void DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
-                           bool withoutDefaultFrame);
 };

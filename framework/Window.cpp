@@ -1,4 +1,4 @@
-// TWindow: class defaults, registration, creation, window-long binding and window services.
+// TWindow: class defaults, registration, creation and window services.
 #include "framework/Window.h"
 
 #include "foundation/ProcessEntry.h"
@@ -15,7 +15,8 @@ TWindow::TWindow(HWND owner) : hwnd(nullptr), owner(owner)
 {
 }
 
-TWindow::~TWindow() = default;
+// A window that outlives its object must not lead to freed memory.
+TWindow::~TWindow() { TWindowLongBinding::Unbind(*this); }
 
 HINSTANCE TWindow::ModuleInstance()
 {
@@ -43,21 +44,6 @@ void TWindow::RegisterWindowClass(const WNDCLASSA& description)
     WNDCLASSA known;
     if (GetClassInfoA(description.hInstance, description.lpszClassName, &known)) return;
     if (!RegisterClassA(&description)) ExitProcess(0);
-}
-
-void TWindow::RegisterSuperclass(const char* systemName, const char* name, WNDPROC hook, WNDPROC& systemProc,
-                                 int& appendedIndex)
-{
-    WNDCLASSA description;
-    FillClassDefaults(description);
-    GetClassInfoA(nullptr, systemName, &description);
-    systemProc = description.lpfnWndProc;
-    appendedIndex = description.cbWndExtra;
-    description.hInstance = ModuleInstance();
-    description.lpfnWndProc = hook;
-    description.cbWndExtra += sizeof(LONG_PTR);
-    description.lpszClassName = name;
-    RegisterWindowClass(description);
 }
 
 HWND TWindow::CreateNativeWindow(const char* className, const char* title, DWORD style, int x,
@@ -111,26 +97,13 @@ HWND TWindow::TopLevelAncestor(HWND window)
     return window;
 }
 
-TWindow* TWindow::BoundObject(HWND window)
-{
-    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(window, 0));
-}
+TWindow* TWindow::BoundObject(HWND window) { return static_cast<TWindow*>(WindowBindingSlots::LongZero(window)); }
 
-TWindow* TWindow::BindAtCreate(HWND window, UINT message, LPARAM lParam)
-{
-    TWindow* object = BoundObject(window);
-    if (object || message != WM_CREATE) return object;
-    const CREATESTRUCTA* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    object = static_cast<TWindow*>(creation->lpCreateParams);
-    if (!object) return nullptr;
-    SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(object));
-    object->hwnd = window;
-    return object;
-}
-
+// A bare TWindow handles nothing itself.
 LRESULT CALLBACK TWindow::PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    TWindow* object = BindAtCreate(window, message, lParam);
-    if (!object) return DefWindowProcA(window, message, wParam, lParam);
-    return object->DefaultProcessing(message, wParam, lParam);
+    return TWindowLongBinding::Route(window, message, wParam, lParam,
+                                     [](TWindow& object, UINT message, WPARAM wParam, LPARAM lParam) {
+                                         return object.DefaultProcessing(message, wParam, lParam);
+                                     });
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "foundation/HeapString.h"
+#include "framework/WindowBinding.h"
 
 class TWindow {
 public:
@@ -20,10 +21,6 @@ public:
     // Nothing happens when the name is already known to the module; a class that cannot be
     // registered ends the process (status 0).
     static void RegisterWindowClass(const WNDCLASSA& description);
-    // Registers `name` as a superclass of a system class with one pointer appended to its
-    // window extra bytes; gives back the system procedure and the appended long's index.
-    static void RegisterSuperclass(const char* systemName, const char* name, WNDPROC hook, WNDPROC& systemProc,
-                                   int& appendedIndex);
     static HINSTANCE ModuleInstance();
 
     HWND CreateNativeWindow(const char* className, const char* title, DWORD style, int x, int y,
@@ -37,11 +34,10 @@ public:
     static int WindowTextOf(HWND window, THeapString& text);
     static HWND TopLevelAncestor(HWND window);
 
-    // The object bound to window long 0, or null before WM_CREATE.
+    // The object bound to window long 0, or null before WM_CREATE and after WM_NCDESTROY.
     static TWindow* BoundObject(HWND window);
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-protected:
-    // Binds at WM_CREATE; true when the object may see the message.
-    static TWindow* BindAtCreate(HWND window, UINT message, LPARAM lParam);
 };
+
+// How TWindow and TShape windows find their object.
+using TWindowLongBinding = TLongZeroBinding<TWindow, &TWindow::hwnd>;

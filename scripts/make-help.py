@@ -311,8 +311,10 @@ def main(argv):
     try:
         with open(argv[1], encoding="utf-8") as source:
             topics = parse_source(source.read())
-        # the source's time, not the build's, so that the same source gives the same file
-        data = help_file(topics, int(os.path.getmtime(argv[1])))
+        # the release's time, else the source's, never the build's: the same source gives the
+        # same file (a fresh checkout gives every file the time of the checkout)
+        stamp = int(os.environ.get("SOURCE_DATE_EPOCH") or os.path.getmtime(argv[1]))
+        data = help_file(topics, stamp)
     except (SourceError, UnicodeError) as error:
         sys.stderr.write("%s: %s\n" % (argv[1], error))
         return 1

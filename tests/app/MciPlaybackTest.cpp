@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/MciPlayback.h"
+#include "support/Seam.h"
 
 namespace {
 
@@ -61,10 +62,8 @@ protected:
     {
         sent.clear();
         failOn = 0;
-        previous = ReplaceMciSender(&Recorder);
     }
-    void TearDown() override { ReplaceMciSender(previous); }
-    TMciSender previous = nullptr;
+    TSeam sender{ReplaceMciSender, &Recorder};
 };
 
 } // namespace

@@ -2,17 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/PlayOrder.h"
-
-namespace {
-
-THeapStringList ListOf(std::initializer_list<const char*> entries)
-{
-    THeapStringList list;
-    for (const char* entry : entries) list.Append(entry);
-    return list;
-}
-
-} // namespace
+#include "support/StringLists.h"
 
 TEST(PlayOrderTest, GeneratorFollowsTheLinearCongruentialRule)
 {

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
+#include <functional>
+#include <utility>
 
 #include "app/StartLock.h"
+#include "framework/ThreadObject.h"
 
 namespace {
 
@@ -12,6 +14,17 @@ std::atomic<bool> windowShown{false};
 std::atomic<int> handOvers{0};
 
 bool NoRunningCopy() { return false; }
+
+// A function on a thread of its own, waited for when this ends.
+class TFunctionThread : public TThread {
+public:
+    explicit TFunctionThread(std::function<void()> work) : work(std::move(work)) { Start(0); }
+    ~TFunctionThread() override { Wait(INFINITE); }
+    void Execute() override { work(); }
+
+private:
+    std::function<void()> work;
+};
 
 bool HandOverOnceShown()
 {
@@ -33,17 +46,13 @@ public:
     {
         while (!taken) Sleep(5);
     }
-    ~THolder()
-    {
-        release = true;
-        thread.join();
-    }
+    ~THolder() { release = true; } // the thread, the last member, is waited for first
     std::atomic<bool> held{false};
     std::atomic<bool> release{false};
 
 private:
     std::atomic<bool> taken{false};
-    std::thread thread;
+    TFunctionThread thread;
 };
 
 } // namespace
@@ -56,25 +65,23 @@ TEST(StartLockTest, SecondCopyWaitsForTheHoldersWindowOrForTheHolderToLeave)
         // The holder's window appears while the second copy waits: it hands over and stays out.
         windowShown = false;
         handOvers = 0;
-        std::thread show([] {
+        TFunctionThread show([] {
             Sleep(200);
             windowShown = true;
         });
         TStartLock second;
         EXPECT_FALSE(second.Acquire(&HandOverOnceShown, 10000));
         EXPECT_EQ(handOvers, 1);
-        show.join();
     }
     {
         // The holder leaves without a window: the second copy takes the lock and runs.
         THolder holder;
-        std::thread leave([&holder] {
+        TFunctionThread leave([&holder] {
             Sleep(200);
             holder.release = true;
         });
         TStartLock second;
         EXPECT_TRUE(second.Acquire(&NoRunningCopy, 10000));
-        leave.join();
     }
 }
 

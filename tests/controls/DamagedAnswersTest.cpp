@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "BoxDriver.h"
-#include "RegistryTestKey.h"
 #include "controls/MessageBox.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

@@ -24,13 +24,6 @@ private:
     HGDIOBJ old;
 };
 
-void CloseShape(TShape& shape)
-{
-    DestroyWindow(shape.Handle());
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
-}
-
 } // namespace
 
 TEST(ElementGroupTest, TopChildrenAddTheirPaddedHeightsAndEmptyOnesTakeNoSpacing)

@@ -1,9 +1,9 @@
 // Save and load through a shape and its groups: named groups and shapes work in a subkey.
 #include <gtest/gtest.h>
 
-#include "RegistryTestKey.h"
 #include "foundation/RegistrySection.h"
 #include "framework/TestElements.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

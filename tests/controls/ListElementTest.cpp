@@ -1,18 +1,12 @@
 // List persistence: numbered values, the rebuilt subkey, the stop at a gap, "SelectText" and interrupted saves.
 #include <gtest/gtest.h>
 
-#include "RegistryTestKey.h"
 #include "controls/ListElement.h"
 #include "foundation/RegistrySection.h"
+#include "support/RegistryTestKey.h"
+#include "support/StringLists.h"
 
 namespace {
-
-THeapStringList ListOf(std::initializer_list<const char*> texts)
-{
-    THeapStringList list;
-    for (const char* text : texts) list.Append(text);
-    return list;
-}
 
 THeapStringList ValueNames(const TRegistryTestKey& testKey, const char* subkey)
 {
@@ -98,11 +92,10 @@ TEST(ListElementTest, TwoListsShareTheSelectedTextAndAnUnnamedOneStoresNothing)
     b.name = "B";
     Save(testKey, a);
     Save(testKey, b);
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(testKey.GetRaw("", "SelectText", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
-    EXPECT_EQ(std::string("two", 4), bytes);
+    TRawValue value;
+    ASSERT_TRUE(testKey.Get("", "SelectText", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), value.type);
+    EXPECT_EQ(std::string("two", 4), value.bytes);
 
     TListElement unnamed(DockTop, 0, 0, &first, &firstSelected);
     TRegistryTestKey other;

@@ -1,20 +1,24 @@
 // Message boxes: the ending button, Help, remembered answers, Shift, the default button, sizes and sounds.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "BoxDriver.h"
-#include "RegistryTestKey.h"
 #include "controls/MessageBox.h"
 #include "controls/StereotypeCheckElement.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/ProcessEntry.h"
 #include "foundation/ProcessLog.h"
+#include "foundation/ProcessLog.h"
 #include "foundation/SystemSound.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
+#include "support/SavedValue.h"
+#include "support/Seam.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
@@ -23,10 +27,9 @@ const char question[] = "ﾌｧｲﾙ \"a.wav\" はすでに存在します。\r
 // The REG_DWORD answer stored for `key`, or -1 when there is none.
 long StoredAnswer(const TRegistryTestKey& testKey, const char* key)
 {
-    DWORD type = 0;
-    std::string bytes;
-    if (!testKey.GetRaw("WithoutStereotype", key, type, bytes) || type != REG_DWORD || bytes.size() != 4) return -1;
-    return static_cast<long>(*reinterpret_cast<const DWORD*>(bytes.data()));
+    TRawValue value;
+    if (!testKey.Get("WithoutStereotype", key, value) || value.type != REG_DWORD || value.bytes.size() != 4) return -1;
+    return static_cast<long>(*reinterpret_cast<const DWORD*>(value.bytes.data()));
 }
 
 int AskQuestion(const char* title, const TRegistryTestKey& testKey, int icon = IconExclamation)
@@ -40,14 +43,6 @@ int AskQuestion(const char* title, const TRegistryTestKey& testKey, int icon = I
 void TickCheckBox(HWND box)
 {
     SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX), BM_CLICK, 0, 0);
-}
-
-void HoldShift(bool down)
-{
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
 }
 
 std::vector<std::string> played;
@@ -69,40 +64,6 @@ BOOL WINAPI RecordHelp(HWND, LPCSTR, UINT command, ULONG_PTR data)
     ++helpCall.count;
     return TRUE;
 }
-
-// Sets or removes HKCU "Control Panel\Sound" "Beep" and puts the old value back afterwards.
-class TBeepSetting {
-public:
-    TBeepSetting() { had = Read(old); }
-    ~TBeepSetting() { had ? Set(old.c_str()) : Set(nullptr); }
-    void Set(const char* value)
-    {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Sound", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            return;
-        if (value)
-            RegSetValueExA(key, "Beep", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                           static_cast<DWORD>(lstrlenA(value) + 1));
-        else
-            RegDeleteValueA(key, "Beep");
-        RegCloseKey(key);
-    }
-
-private:
-    static bool Read(std::string& value)
-    {
-        char buffer[256];
-        DWORD size = sizeof buffer;
-        if (RegGetValueA(HKEY_CURRENT_USER, "Control Panel\\Sound", "Beep", RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-            ERROR_SUCCESS)
-            return false;
-        value = buffer;
-        return true;
-    }
-    bool had;
-    std::string old;
-};
 
 } // namespace
 
@@ -147,8 +108,8 @@ TEST(MessageBoxTest, ShiftShowsARememberedBoxTickedAndUntickingStoresZero)
     DWORD ok = IDOK;
     testKey.SetRaw("WithoutStereotype", "ForceWrite_WhenExist", REG_DWORD, &ok, sizeof ok);
     bool wasTicked = false;
-    HoldShift(true);
     {
+        THeldKeys shift({VK_SHIFT});
         TBoxDriver driver("Shifted", {[&](HWND box) {
                                           wasTicked = SendMessageA(TBoxDriver::ChildOfType(box, BS_AUTOCHECKBOX),
                                                                    BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -158,7 +119,6 @@ TEST(MessageBoxTest, ShiftShowsARememberedBoxTickedAndUntickingStoresZero)
         EXPECT_EQ(IDOK, AskQuestion("Shifted", testKey));
         EXPECT_EQ(1, driver.shownCount);
     }
-    HoldShift(false);
     EXPECT_TRUE(wasTicked);
     EXPECT_EQ(0, StoredAnswer(testKey, "ForceWrite_WhenExist"));
 
@@ -195,7 +155,7 @@ TEST(MessageBoxTest, AnAnswerWithoutItsButtonShowsTheBox)
 
 TEST(MessageBoxTest, HelpOpensTheHelpFileAndKeepsTheBoxOpen)
 {
-    THelpOpener previous = ReplaceHelpOpener(RecordHelp);
+    TSeam helpOpener(ReplaceHelpOpener, RecordHelp);
     helpCall = THelpCall();
     TButtonDescriptor ok(IDOK, "OK", "OK_ICON"), help(9, "ﾍﾙﾌﾟ", nullptr, 42);
     TButtonDescriptor* buttons[] = {&ok, &help, nullptr};
@@ -206,7 +166,6 @@ TEST(MessageBoxTest, HelpOpensTheHelpFileAndKeepsTheBoxOpen)
                                       TBoxDriver::Press(box, IDOK);
                                   }});
     EXPECT_EQ(IDOK, RunMessageBox(nullptr, "Helpful", "Helpful", IconAsterisk, "Help?", buttons, false));
-    ReplaceHelpOpener(previous);
     EXPECT_TRUE(openAfterHelp);
     EXPECT_EQ(1, helpCall.count);
     EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), helpCall.command);
@@ -259,11 +218,11 @@ TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
     EXPECT_FALSE(BeepSettingSilences(""));
 
     TRegistryTestKey testKey;
-    TBeepSetting beep;
-    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    const TSavedValue beep("Control Panel\\Sound", "Beep");
+    TSeam sounds(ReplaceSoundPlayer, RecordSound);
     const char* settings[] = {"NO", "no", "はい", nullptr};
     for (const char* setting : settings) {
-        beep.Set(setting);
+        beep.SetText(setting);
         played.clear();
         TBoxDriver driver("Warning", {[](HWND box) { TBoxDriver::Press(box, IDCANCEL); }});
         AskQuestion("Warning", testKey);
@@ -274,33 +233,18 @@ TEST(MessageBoxTest, BeepSettingNoInAnyCaseOrIieSilences)
         else
             EXPECT_EQ(std::vector<std::string>{"SystemExclamation"}, played) << (setting ? setting : "(absent)");
     }
-    ReplaceSoundPlayer(previous);
 }
 
-// Kept open for a screenshot: run with --gtest_also_run_disabled_tests.
-TEST(MessageBoxTest, DISABLED_QuestionBoxForAScreenshot)
-{
-    TRegistryTestKey testKey;
-    std::vector<TBoxDriver::TStep> wait(150, [](HWND) {});
-    wait.push_back([](HWND box) { TBoxDriver::Press(box, IDOK); });
-    TBoxDriver driver("Kelvane", wait);
-    EXPECT_EQ(IDOK, AskQuestion("Kelvane", testKey));
-}
-
-// The execution log tells of a log file it cannot open through the real box once the
-// controls are linked in: OK goes on, Cancel stops.
+// The execution log tells of a log file it cannot open through the real box the program's
+// entry gives it: OK goes on, Cancel stops.
 TEST(MessageBoxTest, TheLogReportsAnUnopenableFileThroughABox)
 {
+    SetCannotOpenLogReport(&ReportCannotOpenLogBox);
     const THeapString title = ApplicationName();
     for (int button : {IDOK, IDCANCEL}) {
         bool sawPath = false;
         TBoxDriver driver(title, {[&](HWND box) {
-                                      THeapString text;
-                                      for (HWND child = GetWindow(box, GW_CHILD); child;
-                                           child = GetWindow(child, GW_HWNDNEXT)) {
-                                          TWindow::WindowTextOf(child, text);
-                                          if (std::strstr(text, "C:\\no\\such.log")) sawPath = true;
-                                      }
+                                      sawPath = ChildTexts(box).find("C:\\no\\such.log") != std::string::npos;
                                       TBoxDriver::Press(box, button);
                                   }});
         EXPECT_EQ(button == IDOK, ReportCannotOpenLog("C:\\no\\such.log"));
@@ -319,9 +263,9 @@ TEST(MessageBoxTest, ClosingAQuestionWithoutAButtonAnswersCancel)
 
 TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
 {
-    TBeepSetting beep;
-    beep.Set(nullptr);
-    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    const TSavedValue beep("Control Panel\\Sound", "Beep");
+    beep.SetText(nullptr);
+    TSeam sounds(ReplaceSoundPlayer, RecordSound);
     played.clear();
     TShape shape(nullptr, "Sounds");
     TSystemIconElement error(IconHand), info(IconAsterisk), logo(12345);
@@ -342,5 +286,4 @@ TEST(MessageBoxTest, OnlyTheFirstIconOfAShownBoxSoundsAndTheShapeStopsIt)
     EXPECT_TRUE(PlayIconSound(SystemIconHandle(IconQuestion), false));
     EXPECT_FALSE(PlayIconSound(static_cast<const TSystemIconElement*>(nullptr), true));
     EXPECT_EQ((std::vector<std::string>{".Default", "SystemQuestion"}), played);
-    ReplaceSoundPlayer(previous);
 }

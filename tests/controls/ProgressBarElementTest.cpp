@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "controls/ProgressBarElement.h"
-#include "framework/ShapeLoops.h"
 #include "framework/Shape.h"
-#include "ScreenPixels.h"
+#include "framework/ShapeLoops.h"
+#include "support/ScreenPixels.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Radio groups and check boxes: columns, companions, clicks, refreshing both ways and stored values.
 #include <gtest/gtest.h>
 
-#include "RegistryTestKey.h"
 #include "controls/CheckBoxElement.h"
 #include "controls/RadioGroupElement.h"
 #include "foundation/RegistrySection.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 
@@ -136,11 +136,10 @@ TEST(RadioGroupElementTest, CheckBoxesStoreZeroOrOneAndFallBackToTheirDefault)
     EXPECT_TRUE(box.Checked());
     box.SetChecked(false);
     box.Save(key.Store());
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(testKey.GetRaw("", "Flag", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ(std::string(4, '\0'), bytes);
+    TRawValue value;
+    ASSERT_TRUE(testKey.Get("", "Flag", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), value.type);
+    EXPECT_EQ(std::string(4, '\0'), value.bytes);
 
     TShape shape(nullptr, "Check", &box, nullptr);
     shape.ShowModeless(0);

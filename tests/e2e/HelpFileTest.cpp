@@ -1,7 +1,7 @@
 // Reads the built Kelvane.HLP back through the help format's own structures and checks its
 // internal files, its jumps and context numbers, and that the topics say what they should.
 #include "HelpFileReader.h"
-#include "ProcessRunner.h"
+#include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,54 +1,18 @@
 // Opens the built Kelvane.HLP through WinHelpA as the program does (HELP_INDEX, context
 // numbers, HELP_QUIT) and checks the real WinHelp window on the display.
 #include "HelpFileReader.h"
-#include "ProcessRunner.h"
+#include "support/ChildProcess.h"
+#include "support/Wait.h"
+#include "support/WindowTexts.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace {
 
 const char* helpClass = "MS_WINHELP";   // the class WinHelpA itself looks for
-
-// WM_GETTEXT itself, as Unicode (the topic is in a Unicode rich edit control), then in
-// Shift-JIS to compare with the help file: GetWindowTextA does not ask another process.
-std::string TextOf(HWND window)
-{
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
-    std::vector<wchar_t> text(length * 2 + 2); // the ANSI rich edit needs room for its bytes
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000, &copied);
-    std::vector<char> sjis(text.size() * 2 + 1);
-    WideCharToMultiByte(932, 0, text.data(), -1, sjis.data(), static_cast<int>(sjis.size()), nullptr, nullptr);
-    return sjis.data();
-}
-
-template <typename Check> bool WaitFor(Check check, DWORD timeoutMs = 15000)
-{
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (check()) return true;
-        Sleep(100);
-    }
-    return check();
-}
-
-BOOL CALLBACK AppendChildText(HWND child, LPARAM context)
-{
-    *reinterpret_cast<std::string*>(context) += TextOf(child) + "\n";
-    return TRUE;
-}
-
-// The text of every child window (the topic is shown in a rich edit child).
-std::string ChildTexts(HWND window)
-{
-    std::string texts;
-    EnumChildWindows(window, AppendChildText, reinterpret_cast<LPARAM>(&texts));
-    return texts;
-}
 
 class HelpWindow : public ::testing::Test {
 protected:
@@ -79,11 +43,14 @@ TEST_F(HelpWindow, IndexOpensTheContentsTopicAndQuitClosesIt)
 {
     ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_INDEX, 0));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        main = FindWindowA(helpClass, nullptr);
-        return main && IsWindowVisible(main) && ChildTexts(main).find("目次") != std::string::npos;
-    })) << "no WinHelp window showing the contents topic: " << (main ? TextOf(main) + " / " + ChildTexts(main) : "none");
-    EXPECT_EQ(help.Title(), TextOf(main));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            main = FindWindowA(helpClass, nullptr);
+            return main && IsWindowVisible(main) && ChildTexts(main).find("目次") != std::string::npos;
+        },
+        15000, "a WinHelp window showing the contents topic"))
+        << "it shows: " << (main ? WindowText(main) + " / " + ChildTexts(main) : "none");
+    EXPECT_EQ(help.Title(), WindowText(main));
     std::string topic = ChildTexts(main);
     const HelpFileReader::Topic* contents = help.TopicAt(help.ContentsOffset());
     ASSERT_NE(nullptr, contents);
@@ -94,9 +61,10 @@ TEST_F(HelpWindow, IndexOpensTheContentsTopicAndQuitClosesIt)
     // HELP_CONTEXTPOPUP but shows nothing for it, so the number is also opened as a topic.
     EXPECT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTEXTPOPUP, 1001));
     ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_CONTEXT, 1001));
-    EXPECT_TRUE(WaitFor([&] { return ChildTexts(main).find("Shift キーを押しながら") != std::string::npos; }))
+    EXPECT_TRUE(WaitUntil([&] { return ChildTexts(main).find("Shift キーを押しながら") != std::string::npos; }, 15000,
+                          "the check box's topic showing"))
         << ChildTexts(main);
 
     ASSERT_TRUE(WinHelpA(owner, path.c_str(), HELP_QUIT, 0));
-    EXPECT_TRUE(WaitFor([&] { return !IsWindow(main); })) << "WinHelp did not close";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(main); }, 15000, "WinHelp closing"));
 }

@@ -1,36 +1,45 @@
 // The real kelvane.exe under Wine: starts, the settings window, the tray, playback heard in
-// the null sink, the start-up shortcut and the version window.
+// the null sink, the start-up shortcut, the version window, and the whole program under the
+// Windows versions that Wine can report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
-#include "ProcessRunner.h"
-#include "ScreenPixels.h"
 #include "SinkRecording.h"
-#include "UnixCommand.h"
 #include "foundation/ShellLink.h"
+#include "support/ChildProcess.h"
+#include "support/SavedValue.h"
+#include "support/ScreenPixels.h"
+#include "support/TempFolder.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 
 const double lowHz = 440, highHz = 880, splitHz = 660;
 const double toneSeconds = 0.6;
 const int toneWindows = 30; // 20-ms windows in one tone
-const char xdotool[] = "Z:\\usr\\bin\\xdotool";
 const char versionTitle[] = "Kelvane ﾊﾞｰｼﾞｮﾝ情報";
 
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
-bool Foreground(HWND window) { return GetForegroundWindow() == window; }
-
-// The left part of a shape's button as it is on the screen, where the button draws its icon.
+// The left part of a shape's button as it is on the screen, where the button draws its icon,
+// once the shape and the button have painted all they had to.
 std::vector<COLORREF> ButtonIconPixels(HWND shape, int id)
 {
+    HWND control = GetDlgItem(shape, id);
     RECT button{};
-    if (!GetWindowRect(GetDlgItem(shape, id), &button)) return {};
+    if (!GetWindowRect(control, &button)) return {};
+    // Both update regions empty, then a message handled: the painting that emptied them is over.
+    const bool painted = WaitUntil([&] { return !GetUpdateRect(shape, nullptr, FALSE) && !GetUpdateRect(control, nullptr, FALSE); },
+                                   5000, "the settings window's painting");
+    TPlayerSnapshot player;
+    if (!painted || !QueryPlayer(shape, player)) return {};
     HDC screen = GetDC(nullptr);
     std::vector<COLORREF> pixels = CapturePixels(screen, button.left, button.top, 24, button.bottom - button.top);
     ReleaseDC(nullptr, screen);
@@ -46,7 +55,7 @@ protected:
         return path;
     }
 
-    TemporaryFolder folder;
+    TTempFolder folder;
 };
 
 // Wine's taskbar draws its icons itself, from the right end, each in a small-icon box with
@@ -61,11 +70,76 @@ bool TrayIconCentre(POINT& centre)
     return true;
 }
 
+// Waits until what the recorder has captured so far (looked at again as it grows) is `enough`.
+::testing::AssertionResult RecordUntil(const TSinkRecording& recording,
+                                       const std::function<bool(const std::string& windows)>& enough,
+                                       DWORD timeoutMs, const char* what)
+{
+    size_t looked = 0;
+    return WaitUntil(
+        [&] {
+            if (recording.Recorded() < looked + TSinkRecording::SampleRate / 10) return false;
+            looked = recording.Recorded();
+            return enough(ToneWindows(recording.Peek(), splitHz));
+        },
+        timeoutMs, what);
+}
+
 bool ClickAt(POINT point)
 {
     char arguments[96];
-    wsprintfA(arguments, "/usr/bin/xdotool mousemove %ld %ld click 1", point.x, point.y);
-    return StartUnix(arguments);
+    wsprintfA(arguments, "mousemove %ld %ld click 1", point.x, point.y);
+    return RunXdotool(arguments);
+}
+
+// A click on the tray icon of a playing program stops the sound; the next one starts it again.
+void ExpectTrayClicksStopAndRestartTheSound(HWND main)
+{
+    POINT icon{};
+    ASSERT_TRUE(TrayIconCentre(icon));
+    ASSERT_TRUE(ClickAt(icon));
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
+    TSinkRecording silence;
+    EXPECT_TRUE(RecordUntil(silence, [](const std::string& windows) { return windows.size() >= 90; }, 10000,
+                            "1.8 s recorded after the stop"));
+    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
+    // What was on its way to the sink when the player stopped ends at once; nothing plays after it.
+    const size_t drained = std::min(quiet.find('.'), quiet.size());
+    EXPECT_LE(drained, 25u) << quiet;
+    EXPECT_EQ(SoundBursts(quiet.substr(drained), 3), 0) << quiet;
+
+    // A little aside from the first click, so that the two are never taken for a double click.
+    ASSERT_TRUE(ClickAt(POINT{icon.x - 5, icon.y}));
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000));
+    TSinkRecording again;
+    EXPECT_TRUE(RecordUntil(again, [](const std::string& windows) { return windows.size() >= 75; }, 10000,
+                            "1.5 s recorded after the start"));
+    const std::string resumed = ToneWindows(again.Stop(), splitHz);
+    EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
+}
+
+// The Windows version that Wine tells the programs started from now on, for one test; the
+// prefix's own setting comes back at the end.
+class TReportedWindowsVersion {
+public:
+    explicit TReportedWindowsVersion(const char* version) : setting("Software\\Wine", "Version")
+    {
+        setting.SetText(version);
+    }
+
+private:
+    TSavedValue setting;
+};
+
+// The major Windows version that a newly started program finds, as the entry probe records it.
+DWORD MajorVersionOfANewProgram()
+{
+    const char probeKey[] = "Software\\Orvik\\KelvaneTest\\EntryProbe";
+    if (RunProcess("\"" + ProgramBesideTests("EntryProbe.exe") + "\"") != 7) return 0;
+    TRawValue version;
+    const bool found = GetRawValue(probeKey, "WindowsVersion", version) && version.bytes.size() == sizeof(DWORD);
+    SHDeleteKeyA(HKEY_CURRENT_USER, probeKey);
+    return found ? *reinterpret_cast<const DWORD*>(version.bytes.data()) / 100 : 0;
 }
 
 } // namespace
@@ -76,7 +150,7 @@ TEST_F(KelvaneAppTest, ManualStartShowsSettingsAndCancelOrCloseBoxLeavesNoTrace)
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        ASSERT_TRUE(WaitUntilShown(main));
         EXPECT_TRUE(IsWindowEnabled(main));
         TPlayerSnapshot player;
         ASSERT_TRUE(QueryPlayer(main, player));
@@ -86,10 +160,8 @@ TEST_F(KelvaneAppTest, ManualStartShowsSettingsAndCancelOrCloseBoxLeavesNoTrace)
             PressButton(main, IDCANCEL);
         else
             PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-        DWORD status = 1;
-        ASSERT_TRUE(run.Ended(15000, &status)) << "road " << road;
-        EXPECT_EQ(status, 0u);
-        EXPECT_FALSE(KelvaneKeyExists()) << "road " << road;
+        ASSERT_TRUE(run.EndedCleanly()) << "road " << road;
+        EXPECT_FALSE(KeyExists(KelvaneKey)) << "road " << road;
         EXPECT_FALSE(FileExists(StartupShortcutPath()));
     }
 }
@@ -101,7 +173,7 @@ TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregist
     TKelvaneRun run("\"" + tone + "\"");
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000)) << DescribeShapes();
+    ASSERT_TRUE(WaitUntilShown(main)) << DescribeShapes();
     PressButton(main, IDOK);
     HWND notice = WaitForOwnedShape(main, "Kelvane", 10000);
     ASSERT_NE(notice, nullptr) << "the Register notice; " << run.Describe() << "\n" << DescribeShapes();
@@ -118,19 +190,17 @@ TEST_F(KelvaneAppTest, FirstOkRegistersTheShortcutSavesAndPlaysUntilExitUnregist
     EXPECT_TRUE(ResolveShortcut(StartupShortcutPath().c_str(), &target, &arguments, nullptr, nullptr));
     EXPECT_STREQ(target, program.c_str());
     EXPECT_STREQ(arguments, "/restore");
-    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone);
-    EXPECT_TRUE(KelvaneValueExists("", "SelectText")) << "saved before the first draw, so empty";
+    EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), "000000"), tone);
+    EXPECT_TRUE(ValueExists(KelvanePath(""), "SelectText")) << "saved before the first draw, so empty";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
     notice = WaitForOwnedShape(main, "Kelvane", 10000);
     ASSERT_NE(notice, nullptr) << "the Unregister notice; " << run.Describe();
     EXPECT_NE(ChildTexts(notice).find("\"" + program + "\""), std::string::npos);
     PressButton(notice, IDOK);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(StartupShortcutPath()));
-    EXPECT_EQ(ReadKelvaneString("MusicFileList", "000000"), tone) << "Exit keeps the stored list";
+    EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), "000000"), tone) << "Exit keeps the stored list";
 }
 
 TEST_F(KelvaneAppTest, SilencedNoticesStayAwayAndTheShortcutStillComesAndGoes)
@@ -140,18 +210,17 @@ TEST_F(KelvaneAppTest, SilencedNoticesStayAwayAndTheShortcutStillComesAndGoes)
     TKelvaneRun run("");
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDOK);
-    EXPECT_EQ(WaitForOwnedShape(main, "Kelvane", 2000), nullptr);
+    ASSERT_TRUE(Settle(main));
+    EXPECT_EQ(WaitForOwnedShape(main, "Kelvane", 0), nullptr);
     TPlayerSnapshot player;
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.state, 3) << "an empty list stays stopped";
     EXPECT_EQ(player.tip, "Kelvane");
     EXPECT_TRUE(FileExists(StartupShortcutPath()));
     PostMessageA(main, WM_COMMAND, 199, 0);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(StartupShortcutPath()));
 }
 
@@ -167,12 +236,10 @@ TEST_F(KelvaneAppTest, SecondCopyEndsAndBringsUpTheRunningCopysSettings)
     EXPECT_FALSE(IsWindowEnabled(main));
 
     TKelvaneRun second("");
-    DWORD status = 1;
-    ASSERT_TRUE(second.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
-    EXPECT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(second.EndedCleanly());
+    EXPECT_TRUE(WaitUntilShown(main));
     EXPECT_TRUE(IsWindowEnabled(main));
-    EXPECT_TRUE(WaitUntil(Foreground, main, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000, "the settings window in front"));
     EXPECT_EQ(FindMainWindow(), main);
 }
 
@@ -185,8 +252,7 @@ TEST_F(KelvaneAppTest, HelpButtonShowsTheSameIconAfterAnAutomaticStartAsAfterAMa
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
-        Sleep(500);
+        ASSERT_TRUE(WaitUntilShown(main));
         manual = ButtonIconPixels(main, 9);
         PressButton(main, IDCANCEL);
         ASSERT_TRUE(run.Ended(15000));
@@ -198,8 +264,7 @@ TEST_F(KelvaneAppTest, HelpButtonShowsTheSameIconAfterAnAutomaticStartAsAfterAMa
     ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
     TKelvaneRun second("");
     ASSERT_TRUE(second.Ended(15000));
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
-    Sleep(500);
+    ASSERT_TRUE(WaitUntilShown(main));
     ASSERT_FALSE(manual.empty());
     EXPECT_TRUE(ButtonIconPixels(main, 9) == manual);
 }
@@ -214,7 +279,9 @@ TEST_F(KelvaneAppTest, TwoTonesAlternateAndTrayClicksStopAndStartAgain)
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
-    Sleep(6000);
+    // Eight runs: the first and the last may be cut by the recording's edges.
+    EXPECT_TRUE(RecordUntil(recording, [](const std::string& windows) { return ToneRuns(windows).size() >= 8; },
+                            20000, "eight runs of tone recorded"));
     const std::string windows = ToneWindows(recording.Stop(), splitHz);
     const std::vector<TToneRun> runs = ToneRuns(windows);
     ASSERT_GE(runs.size(), 7u) << windows;
@@ -222,25 +289,47 @@ TEST_F(KelvaneAppTest, TwoTonesAlternateAndTrayClicksStopAndStartAgain)
     for (size_t i = 1; i + 1 < runs.size(); ++i)
         EXPECT_LE(runs[i].windows, toneWindows * 3 / 2) << "run " << i << " in " << windows;
 
-    if (!HaveUnixProgram(xdotool)) GTEST_SKIP() << "no xdotool";
-    POINT icon{};
-    ASSERT_TRUE(TrayIconCentre(icon));
-    ASSERT_TRUE(ClickAt(icon));
-    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
-    Sleep(300);
-    TSinkRecording silence;
-    Sleep(1500);
-    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
-    EXPECT_EQ(SoundBursts(quiet, 3), 0) << quiet;
-
-    Sleep(800); // two clicks close together would be a double click
-    ASSERT_TRUE(ClickAt(icon));
-    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000));
-    TSinkRecording again;
-    Sleep(1500);
-    const std::string resumed = ToneWindows(again.Stop(), splitHz);
-    EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
+    if (!HaveXdotool()) GTEST_SKIP() << "no xdotool";
+    ExpectTrayClicksStopAndRestartTheSound(main);
 }
+
+struct TWindowsVersion {
+    const char* wineName;
+    DWORD major;
+};
+
+void PrintTo(const TWindowsVersion& version, std::ostream* out) { *out << version.wineName; }
+
+class WindowsVersionTest : public KelvaneAppTest, public ::testing::WithParamInterface<TWindowsVersion> {};
+
+// The whole program, with Wine telling it that it runs on another Windows: a manual start, OK,
+// the tray icon stopping and restarting the sound, and Exit.
+TEST_P(WindowsVersionTest, ManualStartOkTrayClicksAndExit)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec") || !HaveXdotool()) GTEST_SKIP() << "no parec or xdotool";
+    TReportedWindowsVersion reported(GetParam().wineName);
+    ASSERT_EQ(MajorVersionOfANewProgram(), GetParam().major);
+    SilenceNotice("Register");
+    SilenceNotice("Unregister");
+    TKelvaneRun run("\"" + Tone("tone.wav", lowHz, 2.0) + "\"");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntilShown(main));
+    PressButton(main, IDOK);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000)) << run.Describe();
+    EXPECT_TRUE(FileExists(StartupShortcutPath()));
+    ExpectTrayClicksStopAndRestartTheSound(main);
+
+    PostMessageA(main, WM_COMMAND, 199, 0);
+    ASSERT_TRUE(run.EndedCleanly());
+    EXPECT_FALSE(FileExists(StartupShortcutPath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Wine, WindowsVersionTest,
+                         ::testing::Values(TWindowsVersion{"winxp", 5}, TWindowsVersion{"win10", 10}),
+                         [](const ::testing::TestParamInfo<TWindowsVersion>& version) {
+                             return std::string(version.param.wineName);
+                         });
 
 TEST_F(KelvaneAppTest, OneEntryRepeats)
 {
@@ -251,26 +340,30 @@ TEST_F(KelvaneAppTest, OneEntryRepeats)
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
-    Sleep(4000);
-    const std::string windows = ToneWindows(recording.Stop(), splitHz);
     // Only the high tone plays, so a low window is the fade at a tone's edge: a boundary as
     // much as silence is, for the gap between two plays can be shorter than one window.
-    std::string plays = windows;
-    std::replace(plays.begin(), plays.end(), 'L', '.');
-    EXPECT_GE(SoundBursts(plays, toneWindows / 2), 3) << windows;
+    const auto plays = [](std::string windows) {
+        std::replace(windows.begin(), windows.end(), 'L', '.');
+        return SoundBursts(windows, toneWindows / 2);
+    };
+    EXPECT_TRUE(RecordUntil(recording, [&](const std::string& windows) { return plays(windows) >= 3; }, 20000,
+                            "three plays recorded"));
+    const std::string windows = ToneWindows(recording.Stop(), splitHz);
+    EXPECT_GE(plays(windows), 3) << windows;
     for (const TToneRun& run : ToneRuns(windows)) EXPECT_EQ(run.tone, 'H') << windows;
 }
 
 TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen)
 {
     const std::string broken = folder.Path() + "\\broken.wav";
-    ASSERT_TRUE(WriteSmallFile(broken, "this is no wave file"));
+    ASSERT_TRUE(TTempFolder::Write(broken, "this is no wave file"));
     StorePlayList({broken});
     TKelvaneRun run("/restore");
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitForPlayerState(main, 3, 10000));
-    EXPECT_EQ(WaitForOwnedShape(main, "MCI Error", 1500), nullptr);
+    ASSERT_TRUE(Settle(main));
+    EXPECT_EQ(WaitForOwnedShape(main, "MCI Error", 0), nullptr);
 
     PostMessageA(main, WM_COMMAND, 202, 0);
     HWND box = WaitForOwnedShape(main, "MCI Error", 10000);
@@ -279,7 +372,7 @@ TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.state, 3);
     PressButton(box, IDOK);
-    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, box, 10000));
+    EXPECT_TRUE(WaitUntilGone(box));
     EXPECT_TRUE(WaitForPlayerState(main, 3, 5000, &player));
     EXPECT_EQ(player.tip, "Kelvane");
     EXPECT_EQ(CountShapes("MCI Error"), 0) << "one box per Play";
@@ -309,7 +402,7 @@ TEST_F(KelvaneAppTest, CancelWhileResidentRestoresTheStoredListAndExitDeletesThe
     StorePlayList({Tone("stored.wav", lowHz, 3.0)});
     SilenceNotice("Unregister");
     const std::string shortcut = StartupShortcutPath();
-    ASSERT_TRUE(WriteSmallFile(shortcut, "stands in for the shortcut"));
+    ASSERT_TRUE(TTempFolder::Write(shortcut, "stands in for the shortcut"));
     TKelvaneRun run("/restore \"" + Tone("extra.wav", highHz) + "\"");
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
@@ -318,17 +411,15 @@ TEST_F(KelvaneAppTest, CancelWhileResidentRestoresTheStoredListAndExitDeletesThe
     EXPECT_EQ(player.entries, 2);
 
     PostMessageA(main, WM_COMMAND, 201, 0);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDCANCEL);
-    ASSERT_TRUE(WaitUntil([](HWND window) { return !IsWindowVisible(window); }, main, 10000));
+    ASSERT_TRUE(WaitUntilHidden(main));
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.entries, 1);
     EXPECT_TRUE(FileExists(shortcut)) << "Cancel while resident ends nothing";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
-    DWORD status = 1;
-    ASSERT_TRUE(run.Ended(15000, &status));
-    EXPECT_EQ(status, 0u);
+    ASSERT_TRUE(run.EndedCleanly());
     EXPECT_FALSE(FileExists(shortcut));
 }
 
@@ -342,13 +433,13 @@ TEST_F(KelvaneAppTest, VersionWindowOpensOnceWithThePaddedBuildStamp)
     ASSERT_NE(version, nullptr);
     PostMessageA(main, WM_COMMAND, 905, 0);
     PostMessageA(main, WM_COMMAND, 905, 0);
-    Sleep(1500);
+    ASSERT_TRUE(Settle(main)); // both handled
     EXPECT_EQ(CountShapes(versionTitle), 1);
     const std::string texts = ChildTexts(version);
     EXPECT_NE(texts.find("平成12年 3月 8日"), std::string::npos) << texts;
     EXPECT_NE(texts.find("午前 2時21分 5秒"), std::string::npos) << texts;
     PressButton(version, IDOK);
-    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, version, 5000));
+    EXPECT_TRUE(WaitUntilGone(version, 5000));
 }
 
 TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
@@ -361,16 +452,13 @@ TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_COMMAND, 9, 0);
     HWND help = nullptr;
-    for (DWORD waited = 0; waited < 15000 && !(help && IsWindowVisible(help)); waited += 100) {
-        help = FindWindowA("MS_WINHELP", nullptr);
-        Sleep(100);
-    }
-    ASSERT_TRUE(help && IsWindowVisible(help)) << "no WinHelp window";
+    ASSERT_TRUE(WaitUntil([&] { return (help = FindWindowA("MS_WINHELP", nullptr)) && IsWindowVisible(help); }, 15000,
+                          "a WinHelp window showing"));
     char title[256] = "";
     GetWindowTextA(help, title, sizeof title);
     EXPECT_NE(std::string(title).find("Kelvane"), std::string::npos) << title;
 
     PostMessageA(main, WM_COMMAND, 199, 0);
     ASSERT_TRUE(run.Ended(15000));
-    EXPECT_TRUE(WaitUntil([](HWND window) { return !IsWindow(window); }, help, 10000)) << "HELP_QUIT at Exit";
+    EXPECT_TRUE(WaitUntilGone(help)) << "HELP_QUIT at Exit";
 }

@@ -3,31 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <objbase.h>
+#include <shlwapi.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
 #include "ListOrdersClient.h"
-#include "ProcessRunner.h"
-#include "ScreenPixels.h"
 #include "SinkRecording.h"
-#include "UnixCommand.h"
+#include "UnixStartedKelvane.h"
 #include "framework/Placement.h"
+#include "framework/ThreadObject.h"
+#include "support/ScreenPixels.h"
+#include "support/TempFolder.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 
 const char libraryViewKey[] = "Software\\Orvik\\VantryLibrary\\View";
 const char errorTitle[] = "MCI Error";
 const int stateEmpty = 0, statePlaying = 1, stateStopped = 3;
-const WPARAM playCommand = 202, exitCommand = 199;
+const WPARAM playCommand = 202, stopCommand = 204, exitCommand = 199;
 const UINT translucencyCommand = 63084, keepPositionMode = 63081;
-
-bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
-bool Gone(HWND window) { return !IsWindow(window); }
 
 // A registry value exactly as a test writes it, whatever its type and size.
 struct TRaw {
@@ -37,18 +37,7 @@ struct TRaw {
     std::string bytes;
 };
 
-std::string Under(const char* subkey) { return std::string(KelvaneKey) + (*subkey ? "\\" : "") + subkey; }
-
-void Write(const TRaw& value)
-{
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, value.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, value.name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                   static_cast<DWORD>(value.bytes.size()));
-    RegCloseKey(key);
-}
+void Write(const TRaw& value) { SetRawValue(value.key, value.name.c_str(), value.type, value.bytes); }
 
 std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), sizeof value); }
 
@@ -80,10 +69,21 @@ bool AnswerOneErrorBox(HWND main)
     HWND box = WaitForOwnedShape(main, errorTitle, 10000);
     if (!box) return false;
     PressButton(box, IDOK);
-    return WaitUntil(Gone, box, 5000);
+    return WaitUntilGone(box, 5000);
 }
 
-// The player's states polled every 100 ms ("?" when it did not answer): "3333" when it stays stopped.
+// No error box is open once the program has handled everything posted to it so far: a box
+// from any of it would be up by then.
+::testing::AssertionResult NoErrorBox(HWND main)
+{
+    ::testing::AssertionResult settled = Settle(main);
+    if (settled && WaitForOwnedShape(main, errorTitle, 0)) return ::testing::AssertionFailure() << "an error box is open";
+    return settled;
+}
+
+// The player's states sampled every 100 ms over a span ("?" when it did not answer): "3333"
+// when it stays stopped. A chain that draws again and again shows only over time, so the span
+// is the check, not a wait.
 std::string StatesOver(HWND main, DWORD forMs)
 {
     std::string states;
@@ -96,13 +96,11 @@ std::string StatesOver(HWND main, DWORD forMs)
 }
 
 // Stopped after the first draw: before it the start shows "stopped" for a moment too.
-bool WaitForStopAfterADraw(HWND main, TPlayerSnapshot& player)
+::testing::AssertionResult WaitForStopAfterADraw(HWND main, TPlayerSnapshot& player)
 {
-    for (DWORD waited = 0; waited <= 10000; waited += 100) {
-        if (QueryPlayer(main, player) && player.state == stateStopped && !player.currentFile.empty()) return true;
-        Sleep(100);
-    }
-    return false;
+    return WaitUntil(
+        [&] { return QueryPlayer(main, player) && player.state == stateStopped && !player.currentFile.empty(); },
+        10000, "a stop after the first draw");
 }
 
 bool AllStopped(const std::string& states) { return states.find_first_not_of('3') == std::string::npos; }
@@ -111,83 +109,40 @@ bool AllStopped(const std::string& states) { return states.find_first_not_of('3'
 int SwitchTranslucencyOn(HWND main)
 {
     PostMessageA(main, WM_SYSCOMMAND, translucencyCommand, 0);
-    for (DWORD waited = 0; waited <= 5000; waited += 100) {
-        BYTE alpha = 0;
-        DWORD flags = 0;
-        if (GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && flags != 0) return flags == LWA_ALPHA ? alpha : -1;
-        Sleep(100);
-    }
-    return -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    WaitUntil([&] { return GetLayeredWindowAttributes(main, nullptr, &alpha, &flags) && flags != 0; }, 5000,
+              "the window blending");
+    return flags == LWA_ALPHA ? alpha : -1;
 }
 
-// kelvane.exe started from the Unix side, so that `environment` (VAR=value words) reaches it:
-// a Windows process hands its children its own Unix environment. Its output goes to a log.
-class TUnixStartedKelvane {
+// A window whose thread takes no message once the window exists: a caller that never answers.
+class THungCaller : public TThread {
 public:
-    TUnixStartedKelvane(const std::string& environment, const std::string& arguments)
+    THungCaller() : made(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release(CreateEventA(nullptr, TRUE, FALSE, nullptr))
     {
-        char unique[64];
-        static int serial = 0;
-        wsprintfA(unique, "kelvane-unix-%lu-%d", GetCurrentProcessId(), ++serial);
-        unixBase = std::string("/tmp/") + unique;
-        windowsBase = std::string("Z:\\tmp\\") + unique;
-        // The project's loader choice is scripts/wine-run. (__FILE__ is relative under ccache.)
-        const std::string start = environment + " '" KELVANE_SOURCE_DIR "/scripts/wine-run' '" KELVANE_BIN_DIR
-                                                "/kelvane.exe' " + arguments +
-                                  " >'" + unixBase + ".log' 2>&1";
-        started = RunUnixScript("( " + start + "; echo $? > '" + unixBase + ".status' ) &");
+        if (Start(0)) WaitForSingleObject(made, 10000);
     }
-    // A program still running (a test that failed half-way) is ended.
-    ~TUnixStartedKelvane()
+    ~THungCaller() override
     {
-        if (HWND main = started && Status(0).empty() ? FindMainWindow() : nullptr) {
-            DWORD id = 0;
-            GetWindowThreadProcessId(main, &id);
-            PostMessageA(main, WM_CLOSE, 0, 0);
-            if (Status(5000).empty())
-                if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
-                    TerminateProcess(process, 1);
-                    CloseHandle(process);
-                }
-        }
-        RunUnixScript("rm -f '" + unixBase + ".log' '" + unixBase + ".status'");
+        SetEvent(release);
+        Wait(INFINITE);
+        CloseHandle(made);
+        CloseHandle(release);
     }
-
-    HWND MainWindow() const
-    {
-        HWND main = nullptr;
-        for (DWORD waited = 0; started && !main && waited < 20000; waited += 100) {
-            main = FindMainWindow();
-            if (!main) Sleep(100);
-        }
-        return main;
-    }
-    // The exit status once it has ended, "" before.
-    std::string Status(DWORD timeoutMs) const
-    {
-        std::string ended = Read(".status");
-        for (DWORD waited = 0; ended.empty() && waited < timeoutMs; waited += 100) {
-            Sleep(100);
-            ended = Read(".status");
-        }
-        return ended;
-    }
-    std::string Log() const { return Read(".log"); }
+    HWND Window() const { return window; }
 
 private:
-    std::string Read(const char* suffix) const
+    void Execute() override
     {
-        std::string text;
-        if (FILE* file = std::fopen((windowsBase + suffix).c_str(), "rb")) {
-            char buffer[4096];
-            for (size_t read; (read = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, read);
-            std::fclose(file);
-        }
-        return text;
+        window = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetEvent(made);
+        WaitForSingleObject(release, INFINITE);
+        DestroyWindow(window);
     }
 
-    std::string unixBase, windowsBase;
-    bool started = false;
+    HANDLE made, release;
+    HWND window = nullptr;
 };
 
 class KelvaneReliabilityTest : public TKelvaneProcessTest {
@@ -195,7 +150,7 @@ protected:
     void TearDown() override
     {
         for (const char* name : {"FontStyle", "TransparentStyle", "TransparentAlphaLevel", "TransparentColor"})
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, libraryViewKey, name);
+            SHDeleteValueA(HKEY_CURRENT_USER, libraryViewKey, name);
         TKelvaneProcessTest::TearDown();
     }
 
@@ -203,12 +158,10 @@ protected:
     static void EndsCleanly(TKelvaneRun& run, HWND main, const std::string& what)
     {
         PostMessageA(main, WM_CLOSE, 0, 0);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what << ": " << DescribeShapes();
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what << ": " << DescribeShapes();
     }
 
-    TemporaryFolder folder;
+    TTempFolder folder;
 };
 
 } // namespace
@@ -218,7 +171,7 @@ protected:
 TEST_F(KelvaneReliabilityTest, EntriesThatCannotPlayStopTheChainSilentlyAndReportAUsersPlayOnce)
 {
     const std::string empty = folder.Path() + "\\empty.wav";
-    ASSERT_TRUE(WriteSmallFile(empty, ""));
+    ASSERT_TRUE(TTempFolder::Write(empty, ""));
     const std::string directory = folder.Path() + "\\folder.wav";
     ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
     const std::vector<std::string> entries = {
@@ -231,11 +184,11 @@ TEST_F(KelvaneReliabilityTest, EntriesThatCannotPlayStopTheChainSilentlyAndRepor
         ASSERT_NE(main, nullptr) << entry << ": " << run.Describe();
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << entry << " state " << player.state;
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << entry << ": the chain reports nothing";
+        EXPECT_TRUE(NoErrorBox(main)) << entry << ": the chain reports nothing";
 
         PostMessageA(main, WM_COMMAND, playCommand, 0);
         EXPECT_TRUE(AnswerOneErrorBox(main)) << entry << ": " << DescribeShapes();
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr) << entry << ": a second box";
+        EXPECT_TRUE(NoErrorBox(main)) << entry << ": a second box";
         EXPECT_PRED1(AllStopped, StatesOver(main, 500)) << entry;
         ASSERT_TRUE(QueryPlayer(main, player));
         EXPECT_EQ(player.tip, "Kelvane") << entry;
@@ -268,7 +221,7 @@ TEST_F(KelvaneReliabilityTest, FileDeletedWhilePlayingEndsTheChainSilently)
     ASSERT_FALSE(FileExists(tone));
     TPlayerSnapshot player;
     EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << "state " << player.state;
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1000), nullptr);
+    EXPECT_TRUE(NoErrorBox(main));
     EXPECT_PRED1(AllStopped, StatesOver(main, 1000));
     EndsCleanly(run, main, "deleted");
 }
@@ -292,17 +245,17 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
     TPlayerSnapshot player;
     EXPECT_TRUE(WaitForStopAfterADraw(main, player)) << "state " << player.state;
     EXPECT_PRED1(AllStopped, StatesOver(main, 1500)) << "the chain goes on drawing";
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr);
+    EXPECT_TRUE(NoErrorBox(main));
 
     PostMessageA(main, WM_COMMAND, playCommand, 0);
     EXPECT_TRUE(AnswerOneErrorBox(main)) << DescribeShapes();
-    EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 1500), nullptr) << "a second box";
+    EXPECT_TRUE(NoErrorBox(main)) << "a second box";
     EXPECT_PRED1(AllStopped, StatesOver(main, 500));
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.tip, "Kelvane");
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.Status(15000), "0\n") << "the exit status";
+    EXPECT_TRUE(run.EndedCleanly());
     RunUnixScript("rm -rf " + nowhere);
 }
 
@@ -311,7 +264,7 @@ TEST_F(KelvaneReliabilityTest, NoAudioServerStopsTheChainAndReportsAUsersPlayOnc
 // gap) ends the list. Whatever is read, the automatic start stops silently at it.
 TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStartCarriesOn)
 {
-    const std::string list = Under("MusicFileList");
+    const std::string list = KelvanePath("MusicFileList");
     for (TDamage damage : {WrongType, Empty, Bytes1023, Bytes1024, Bytes4096}) {
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
@@ -319,7 +272,7 @@ TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStart
         Write(Damaged(list, "000001", REG_SZ, std::string("C:\\second.wav", 14), damage));
         Write({list, "000002", REG_SZ, std::string("C:\\third.wav", 13)});
         Write({list, "000004", REG_SZ, std::string("C:\\after the gap.wav", 21)}); // no 000003
-        Write(Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
+        Write(Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\third.wav", 13), damage));
         const bool readable = damage != Bytes1024 && damage != Bytes4096;
 
         TKelvaneRun run("/restore");
@@ -328,7 +281,7 @@ TEST_F(KelvaneReliabilityTest, DamagedPlayListValuesGiveWhatCanBeReadAndTheStart
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what << " state " << player.state;
         EXPECT_EQ(player.entries, readable ? 3 : 1) << what;
-        EXPECT_EQ(WaitForOwnedShape(main, errorTitle, 500), nullptr) << what;
+        EXPECT_TRUE(NoErrorBox(main)) << what;
         EndsCleanly(run, main, what);
     }
 }
@@ -344,7 +297,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        ASSERT_TRUE(WaitUntilShown(main));
         GetWindowRect(main, &opened);
         record.placement.length = sizeof record.placement;
         GetWindowPlacement(main, &record.placement);
@@ -362,13 +315,13 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
     const std::string placement(reinterpret_cast<const char*>(&record), sizeof record);
     {
         // The same values undamaged are taken, so the damaged ones below would show if read.
-        Write({Under("Serialize"), "MainShape", REG_BINARY, placement});
+        Write({KelvanePath("Serialize"), "MainShape", REG_BINARY, placement});
         Write({libraryViewKey, "FontStyle", REG_DWORD, Dword(2)});
         Write({libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64)});
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr);
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+        ASSERT_TRUE(WaitUntilShown(main));
         RECT frame{};
         GetWindowRect(main, &frame);
         EXPECT_EQ(frame.left, opened.left + dx);
@@ -383,11 +336,11 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         const char* what = damageNames[damage];
         ClearKelvaneSettings();
         const std::vector<TRaw> values = {
-            Damaged(Under("Serialize"), "MainShape", REG_BINARY, placement, damage),
-            Damaged(Under("Serialize"), "Register", REG_BINARY, placement, damage),
-            Damaged(Under("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
-            Damaged(Under(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
+            Damaged(KelvanePath("Serialize"), "MainShape", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("Serialize"), "Register", REG_BINARY, placement, damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Register", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath("WithoutStereotype"), "Unregister", REG_DWORD, Dword(IDOK), damage),
+            Damaged(KelvanePath(""), "SelectText", REG_SZ, std::string("C:\\first.wav", 13), damage),
             Damaged(libraryViewKey, "FontStyle", REG_DWORD, Dword(2), damage),
             Damaged(libraryViewKey, "TransparentStyle", REG_DWORD, Dword(1), damage),
             Damaged(libraryViewKey, "TransparentAlphaLevel", REG_DWORD, Dword(64), damage),
@@ -398,7 +351,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         TKelvaneRun run("");
         HWND main = run.MainWindow();
         ASSERT_NE(main, nullptr) << what << ": " << run.Describe();
-        ASSERT_TRUE(WaitUntil(Visible, main, 10000)) << what;
+        ASSERT_TRUE(WaitUntilShown(main)) << what;
         RECT frame{};
         GetWindowRect(main, &frame);
         EXPECT_TRUE(EqualRect(&frame, &opened)) << what << ": at " << frame.left << "," << frame.top;
@@ -411,7 +364,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         ASSERT_NE(notice, nullptr) << what << ": the Register notice; " << run.Describe();
         EXPECT_NE(ChildTexts(notice).find("ｼｽﾃﾑ起動時にKelvane"), std::string::npos) << what;
         PressButton(notice, IDOK);
-        EXPECT_TRUE(WaitUntil(Gone, notice, 5000)) << what;
+        EXPECT_TRUE(WaitUntilGone(notice, 5000)) << what;
         TPlayerSnapshot player;
         EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 10000, &player)) << what;
         EXPECT_EQ(player.entries, 1) << what;
@@ -420,9 +373,7 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         notice = WaitForOwnedShape(main, "Kelvane", 10000);
         ASSERT_NE(notice, nullptr) << what << ": the Unregister notice; " << run.Describe();
         PressButton(notice, IDOK);
-        DWORD status = 1;
-        EXPECT_TRUE(run.Ended(15000, &status)) << what;
-        EXPECT_EQ(status, 0u) << what;
+        EXPECT_TRUE(run.EndedCleanly()) << what;
     }
 }
 
@@ -483,16 +434,17 @@ TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteAndTheTipIsCutTo63Bytes)
     TKelvaneRun run(arguments);
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDOK);
-    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, Under("MusicFileList").c_str(), "000003", 10000));
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(KelvanePath("MusicFileList"), "000003"); }, 10000,
+                          "the fourth entry saved"));
     TPlayerSnapshot player;
     ASSERT_TRUE(QueryPlayer(main, player));
     EXPECT_EQ(player.entries, 4);
     for (size_t i = 0; i < named.size(); ++i) {
         char name[16];
         wsprintfA(name, "%06d", static_cast<int>(i));
-        EXPECT_EQ(ReadKelvaneString("MusicFileList", name), named[i]) << named[i].size() << " bytes";
+        EXPECT_EQ(ReadText(KelvanePath("MusicFileList"), name), named[i]) << named[i].size() << " bytes";
     }
     EndsCleanly(run, main, "named");
 }
@@ -529,31 +481,47 @@ TEST_F(KelvaneReliabilityTest, OddCommandLinesNeitherCrashNorHang)
     }
 }
 
-namespace {
-
-struct TOwnedSearch {
-    HWND owner;
-    const char* className;
-    int visible;
-};
-
-BOOL CALLBACK CountOwned(HWND window, LPARAM parameter)
+// A state query from a caller that never takes the answer (hung, or hostile) holds the player
+// for a moment only: a command posted after it is carried out within the answer's short wait.
+TEST_F(KelvaneReliabilityTest, CallerThatNeverAnswersTheStateQueryHoldsThePlayerOnlyBriefly)
 {
-    TOwnedSearch& search = *reinterpret_cast<TOwnedSearch*>(parameter);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
-        lstrcmpA(className, search.className) == 0)
-        ++search.visible;
-    return TRUE;
+    const std::string tone = folder.Path() + "\\held.wav";
+    ASSERT_TRUE(WriteToneFile(tone, 440, 10.0));
+    StorePlayList({tone});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, statePlaying, 10000));
+    THungCaller hung;
+    ASSERT_NE(hung.Window(), nullptr);
+
+    const DWORD start = GetTickCount();
+    PostMessageA(main, StateQueryMessage, reinterpret_cast<WPARAM>(hung.Window()), 0);
+    PostMessageA(main, WM_COMMAND, stopCommand, 0);
+    EXPECT_TRUE(WaitForPlayerState(main, stateStopped, 5000)) << "the player is held by the caller";
+    const DWORD held = GetTickCount() - start;
+    EXPECT_GE(held, 500u) << "the answer did not wait for the caller at all";
+    EXPECT_LT(held, 3000u);
+    EndsCleanly(run, main, "hung caller");
 }
 
-// Visible top-level windows of a class that `owner` owns.
-int VisibleOwned(HWND owner, const char* className)
+namespace {
+
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM lParam)
 {
-    TOwnedSearch search{owner, className, 0};
-    EnumWindows(CountOwned, reinterpret_cast<LPARAM>(&search));
-    return search.visible;
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = window;
+    return FALSE;
+}
+
+// A visible dialog of the program's thread: the file dialog that Insert opens.
+bool DialogOpen(HWND main)
+{
+    HWND found = nullptr;
+    EnumThreadWindows(GetWindowThreadProcessId(main, nullptr), FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
+    return found != nullptr;
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
@@ -572,32 +540,21 @@ std::vector<LRESULT> LineItems(HWND list)
     return items;
 }
 
-// Each line on the list's first and last page shows a path: its text part has more than one colour.
-bool PagesShowTheirPaths(HWND list)
+// The first lines on screen each show a path: their text part has more than one colour.
+bool TopLinesShowTheirPaths(HWND list)
 {
     const int lines = static_cast<int>(Ask(list, LB_GETCOUNT));
-    for (int top : {0, lines - 1}) {
-        Ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(top));
-        UpdateWindow(list);
-        const int first = static_cast<int>(Ask(list, LB_GETTOPINDEX));
-        bool shown = false;
-        for (DWORD waited = 0; !shown && waited <= 3000; waited += 100) {
-            Sleep(100); // the program's drawing reaches the screen when its surface is flushed
-            shown = true;
-            for (int line = first; shown && line < lines && line < first + 4; ++line) {
-                RECT rect{};
-                DWORD_PTR found = 0;
-                SendMessageTimeoutA(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect),
-                                    SMTO_ABORTIFHUNG, 5000, &found);
-                POINT corner{rect.left + 20, rect.top};
-                ClientToScreen(list, &corner);
-                HDC screen = GetDC(nullptr);
-                std::vector<COLORREF> pixels = CapturePixels(screen, corner.x, corner.y, 60, rect.bottom - rect.top);
-                ReleaseDC(nullptr, screen);
-                shown = std::count(pixels.begin(), pixels.end(), pixels.front()) < static_cast<long>(pixels.size());
-            }
-        }
-        if (!shown) return false;
+    const int first = static_cast<int>(Ask(list, LB_GETTOPINDEX));
+    for (int line = first; line < lines && line < first + 4; ++line) {
+        RECT rect{};
+        Ask(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&rect));
+        POINT corner{rect.left + 20, rect.top};
+        ClientToScreen(list, &corner);
+        HDC screen = GetDC(nullptr);
+        const std::vector<COLORREF> pixels = CapturePixels(screen, corner.x, corner.y, 60, rect.bottom - rect.top);
+        ReleaseDC(nullptr, screen);
+        if (pixels.empty() || std::count(pixels.begin(), pixels.end(), pixels.front()) == static_cast<long>(pixels.size()))
+            return false;
     }
     return true;
 }
@@ -609,21 +566,18 @@ bool PagesShowTheirPaths(HWND list)
 // while, its list box holds each entry once, every line draws, and the heap stays whole.
 TEST_F(KelvaneReliabilityTest, InputDuringALongAdditionIsRefusedAndTheListStaysWhole)
 {
-    const std::string first = folder.Path() + "\\first.wav";
-    ASSERT_TRUE(WriteSmallFile(first, ""));
+    const std::string first = folder.File("first.wav", "");
     StorePlayList({first});
-    Write({Under(""), "SelectText", REG_SZ, first + '\0'}); // Delete has a line to delete
-    std::vector<std::string> three, many;
-    for (const char* name : {"\\one.wav", "\\two.wav", "\\three.wav"}) {
-        three.push_back(folder.Path() + name);
-        ASSERT_TRUE(WriteSmallFile(three.back(), ""));
-    }
+    Write({KelvanePath(""), "SelectText", REG_SZ, first + '\0'}); // Delete has a line to delete
+    const std::vector<std::string> three{folder.File("one.wav", ""), folder.File("two.wav", ""),
+                                         folder.File("three.wav", "")};
+    std::vector<std::string> many;
     for (int i = 0; i < 2000; ++i) many.push_back("C:\\reentry\\" + std::to_string(i) + ".wav");
 
     TUnixStartedKelvane run("WINEDEBUG=warn+heap", "");
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil(Visible, main, 10000));
+    ASSERT_TRUE(WaitUntilShown(main));
     HWND list = FindWindowExA(main, nullptr, "FileList", nullptr);
     ASSERT_NE(list, nullptr);
 
@@ -634,24 +588,26 @@ TEST_F(KelvaneReliabilityTest, InputDuringALongAdditionIsRefusedAndTheListStaysW
     ASSERT_TRUE(PostListOrders(list, orders));
 
     int answeredDuringBatch = 0, late = 0;
+    const auto adding = [main] { return WaitForOwnedShape(main, "Kelvane", 0) != nullptr; }; // its progress window
     TPlayerSnapshot player;
-    for (DWORD waited = 0; waited < 20000; waited += 10) {
-        const bool adding = VisibleOwned(main, "ShapeClass") > 0; // the progress window
-        const DWORD sent = GetTickCount();
-        DWORD_PTR ignored = 0;
-        const bool answered = SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored) != 0;
-        const bool stillAdding = VisibleOwned(main, "ShapeClass") > 0;
-        if (adding && stillAdding && (!answered || GetTickCount() - sent > 100)) ++late;
-        if (answered && adding && stillAdding) ++answeredDuringBatch;
-        if (!stillAdding && QueryPlayer(main, player) && player.entries > 2000) break;
-        Sleep(10);
-    }
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const bool before = adding();
+            const DWORD sent = GetTickCount();
+            DWORD_PTR ignored = 0;
+            const bool answered = SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &ignored) != 0;
+            const bool after = adding();
+            if (before && after && (!answered || GetTickCount() - sent > 100)) ++late;
+            if (before && after && answered) ++answeredDuringBatch;
+            return !after && QueryPlayer(main, player) && player.entries > 2000;
+        },
+        20000, "the end of the addition"));
     EXPECT_GT(answeredDuringBatch, 0) << "no message was sent while the paths were being added";
     EXPECT_EQ(late, 0) << "messages that took more than 100 ms while the paths were being added";
 
     ASSERT_TRUE(QueryPlayer(main, player)) << "the program does not answer";
     EXPECT_EQ(player.entries, 2001) << "the refused drop or Delete changed the list";
-    EXPECT_EQ(VisibleOwned(main, "#32770"), 0) << "Insert opened its dialog";
+    EXPECT_FALSE(DialogOpen(main)) << "Insert opened its dialog";
     std::vector<LRESULT> items = LineItems(list);
     EXPECT_EQ(static_cast<int>(items.size()), player.entries) << "lines and play-list entries differ";
     EXPECT_EQ(std::count(items.begin(), items.end(), 0), 0) << "a line without its display item";
@@ -661,10 +617,15 @@ TEST_F(KelvaneReliabilityTest, InputDuringALongAdditionIsRefusedAndTheListStaysW
         Ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(top));
         UpdateWindow(list);
     }
-    EXPECT_TRUE(PagesShowTheirPaths(list));
+    for (int top : {0, static_cast<int>(items.size()) - 1}) {
+        Ask(list, LB_SETTOPINDEX, static_cast<WPARAM>(top));
+        UpdateWindow(list);
+        // The program's drawing reaches the screen when its surface is flushed.
+        EXPECT_TRUE(WaitUntil([list] { return TopLinesShowTheirPaths(list); }, 3000, "the lines drawn")) << top;
+    }
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.Status(15000), "0\n") << "the exit status";
+    EXPECT_TRUE(run.EndedCleanly());
     const std::string log = run.Log();
     EXPECT_EQ(log.find(":heap:"), std::string::npos) << log.substr(0, 2000);
 }

@@ -2,14 +2,14 @@
 #include "KelvaneRun.h"
 
 #include <shlobj.h>
+#include <shlwapi.h>
 
-#include "ProcessRunner.h"
+#include "support/Wait.h"
 
 const char KelvaneKey[] = "Software\\Orvik\\Kelvane\\1.x";
 
 namespace {
 
-const UINT stateQueryMessage = WM_APP + 9001;
 const char shapeClass[] = "ShapeClass";
 
 TPlayerSnapshot* answer = nullptr; // filled while a query waits
@@ -59,40 +59,20 @@ BOOL CALLBACK MatchShape(HWND window, LPARAM lParam)
     return TRUE;
 }
 
-HKEY OpenKelvaneKey(const char* subkey)
-{
-    std::string path = KelvaneKey;
-    if (subkey && *subkey) path += std::string("\\") + subkey;
-    HKEY key = nullptr;
-    return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
-                   ERROR_SUCCESS
-               ? key
-               : nullptr;
-}
-
 } // namespace
 
 TKelvaneRun::TKelvaneRun(const std::string& arguments)
+    : process("\"" + ProgramBesideTests("kelvane.exe") + "\"" + (arguments.empty() ? "" : " " + arguments))
 {
-    std::string line = "\"" + ProgramBesideTests("kelvane.exe") + "\"";
-    if (!arguments.empty()) line += " " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) return;
-    CloseHandle(started.hThread);
-    process = started.hProcess;
 }
 
-TKelvaneRun::~TKelvaneRun()
+TKelvaneRun::~TKelvaneRun() { process.Close(FindMainWindow()); }
+
+::testing::AssertionResult TKelvaneRun::EndedCleanly(DWORD timeoutMs) const
 {
-    if (!process) return;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-        if (HWND main = FindMainWindow()) PostMessageA(main, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process, 5000) == WAIT_TIMEOUT) TerminateProcess(process, 1);
-        WaitForSingleObject(process, 5000);
-    }
-    CloseHandle(process);
+    DWORD status = 1;
+    if (Ended(timeoutMs, &status) && status == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << Describe();
 }
 
 HWND FindMainWindow()
@@ -104,58 +84,10 @@ HWND FindMainWindow()
 
 HWND TKelvaneRun::MainWindow(DWORD timeoutMs)
 {
-    for (DWORD waited = 0; process && waited <= timeoutMs; waited += 100) {
-        if (HWND main = FindMainWindow()) return main;
-        if (WaitForSingleObject(process, 100) == WAIT_OBJECT_0) return nullptr;
-    }
-    return nullptr;
-}
-
-bool TKelvaneRun::Ended(DWORD timeoutMs, DWORD* status)
-{
-    if (!process || WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) return false;
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    if (status) *status = code;
-    return true;
-}
-
-namespace {
-
-struct TWindowCount {
-    DWORD processId;
-    int windows;
-    int visible;
-};
-
-BOOL CALLBACK CountProcessWindow(HWND window, LPARAM lParam)
-{
-    TWindowCount& count = *reinterpret_cast<TWindowCount*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != count.processId) return TRUE;
-    ++count.windows;
-    if (IsWindowVisible(window)) ++count.visible;
-    return TRUE;
-}
-
-} // namespace
-
-std::string TKelvaneRun::Describe()
-{
-    DWORD status = 0;
-    if (!Ended(0, &status)) {
-        if (!process) return "kelvane.exe did not start";
-        TWindowCount count{GetProcessId(process), 0, 0};
-        EnumWindows(CountProcessWindow, reinterpret_cast<LPARAM>(&count));
-        char text[128];
-        wsprintfA(text, "kelvane.exe %lu is running with %d top-level windows, %d visible", count.processId,
-                  count.windows, count.visible);
-        return text;
-    }
-    char text[64];
-    wsprintfA(text, "kelvane.exe ended with status 0x%lX", status);
-    return text;
+    HWND main = nullptr;
+    WaitUntil([&] { return (main = FindMainWindow()) != nullptr || !Started() || Ended(0); }, timeoutMs,
+              "kelvane.exe's main window");
+    return main;
 }
 
 bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot)
@@ -163,7 +95,7 @@ bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot)
     TPlayerSnapshot received;
     answer = &received;
     DWORD_PTR entries = 0;
-    LRESULT sent = SendMessageTimeoutA(mainWindow, stateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0,
+    LRESULT sent = SendMessageTimeoutA(mainWindow, StateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0,
                                        SMTO_ABORTIFHUNG, 5000, &entries);
     answer = nullptr;
     if (!sent || received.state < 0) return false;
@@ -172,26 +104,39 @@ bool QueryPlayer(HWND mainWindow, TPlayerSnapshot& snapshot)
     return true;
 }
 
+::testing::AssertionResult Settle(HWND mainWindow, TPlayerSnapshot* snapshot)
+{
+    TPlayerSnapshot received;
+    answer = &received;
+    const bool posted = PostMessageA(mainWindow, StateQueryMessage, reinterpret_cast<WPARAM>(Receiver()), 0);
+    ::testing::AssertionResult answered =
+        posted ? WaitUntil([&] { return received.state >= 0; }, 10000, "the answer to a posted state query")
+               : ::testing::AssertionFailure() << "the state query could not be posted";
+    answer = nullptr;
+    if (answered && snapshot) *snapshot = received;
+    return answered;
+}
+
 bool WaitForPlayerState(HWND mainWindow, int state, DWORD timeoutMs, TPlayerSnapshot* last)
 {
     TPlayerSnapshot snapshot;
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-        if (QueryPlayer(mainWindow, snapshot) && snapshot.state == state) break;
-        Sleep(100);
-    }
+    WaitUntil([&] { return QueryPlayer(mainWindow, snapshot) && snapshot.state == state; }, timeoutMs,
+              "the player's state");
     if (last) *last = snapshot;
     return snapshot.state == state;
 }
 
 HWND WaitForOwnedShape(HWND owner, const char* title, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-        TShapeSearch search{owner, title, nullptr, 0};
-        EnumWindows(MatchShape, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        Sleep(100);
-    }
-    return nullptr;
+    TShapeSearch search{owner, title, nullptr, 0};
+    WaitUntil(
+        [&] {
+            search.found = nullptr;
+            EnumWindows(MatchShape, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs, "the shape");
+    return search.found;
 }
 
 namespace {
@@ -224,13 +169,19 @@ int CountShapes(const char* title)
     return search.count;
 }
 
-bool WaitUntil(bool (*condition)(HWND), HWND window, DWORD timeoutMs)
+::testing::AssertionResult WaitUntilShown(HWND window, DWORD timeoutMs)
 {
-    for (DWORD waited = 0; waited <= timeoutMs; waited += 100) {
-        if (condition(window)) return true;
-        Sleep(100);
-    }
-    return false;
+    return WaitUntil([=] { return IsWindowVisible(window) != FALSE; }, timeoutMs, "the window showing");
+}
+
+::testing::AssertionResult WaitUntilHidden(HWND window, DWORD timeoutMs)
+{
+    return WaitUntil([=] { return !IsWindowVisible(window); }, timeoutMs, "the window hiding");
+}
+
+::testing::AssertionResult WaitUntilGone(HWND window, DWORD timeoutMs)
+{
+    return WaitUntil([=] { return !IsWindow(window); }, timeoutMs, "the window closing");
 }
 
 void PressButton(HWND shape, int id)
@@ -238,79 +189,31 @@ void PressButton(HWND shape, int id)
     PostMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
 }
 
-std::string ChildTexts(HWND shape)
-{
-    std::string texts;
-    for (HWND child = GetWindow(shape, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[1024] = "";
-        SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                            nullptr);
-        texts += std::string(text) + "\n";
-    }
-    return texts;
-}
-
 void ClearKelvaneSettings()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, KelvaneKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, KelvaneKey);
     DeleteFileA(StartupShortcutPath().c_str());
+}
+
+std::string KelvanePath(const char* subkey)
+{
+    return *subkey ? std::string(KelvaneKey) + "\\" + subkey : std::string(KelvaneKey);
 }
 
 void StorePlayList(const std::vector<std::string>& paths)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(KelvaneKey) + "\\MusicFileList").c_str());
-    HKEY list = OpenKelvaneKey("MusicFileList");
-    for (size_t i = 0; list && i < paths.size(); ++i) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, KelvanePath("MusicFileList").c_str());
+    for (size_t i = 0; i < paths.size(); ++i) {
         char name[16];
         wsprintfA(name, "%06d", static_cast<int>(i));
-        RegSetValueExA(list, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(paths[i].c_str()),
-                       static_cast<DWORD>(paths[i].size() + 1));
+        SetRawValue(KelvanePath("MusicFileList"), name, REG_SZ, Sz(paths[i]));
     }
-    if (list) RegCloseKey(list);
 }
 
 void SilenceNotice(const char* key)
 {
-    HKEY answers = OpenKelvaneKey("WithoutStereotype");
     const DWORD ok = IDOK;
-    if (!answers) return;
-    RegSetValueExA(answers, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&ok), sizeof ok);
-    RegCloseKey(answers);
-}
-
-bool KelvaneKeyExists()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KelvaneKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-namespace {
-
-std::string KelvanePath(const char* subkey)
-{
-    std::string path = KelvaneKey;
-    if (subkey && *subkey) path += std::string("\\") + subkey;
-    return path;
-}
-
-} // namespace
-
-bool KelvaneValueExists(const char* subkey, const char* name)
-{
-    return RegGetValueA(HKEY_CURRENT_USER, KelvanePath(subkey).c_str(), name, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
-}
-
-std::string ReadKelvaneString(const char* subkey, const char* name)
-{
-    const std::string path = KelvanePath(subkey);
-    char value[1024] = "";
-    DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
-        return "";
-    return value;
+    SetRawValue(KelvanePath("WithoutStereotype"), key, REG_DWORD, std::string(reinterpret_cast<const char*>(&ok), 4));
 }
 
 std::string StartupShortcutPath()

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "ProcessRunner.h"
+#include "support/ChildProcess.h"
 
 std::vector<std::string> ListDrop(const std::vector<std::string>& paths)
 {

@@ -1,52 +1,57 @@
 // Starts a program built on the process entry as a real process with real command lines
 // and reads back, from the registry, what its entry parsed and kept.
-#include "ProcessRunner.h"
-
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
+
+#include "KelvaneRun.h"
+#include "support/ChildProcess.h"
+#include "support/SavedValue.h"
+#include "support/TempFolder.h"
+#include "support/Wait.h"
 
 namespace {
 
 const char* probeKey = "Software\\Orvik\\KelvaneTest\\EntryProbe";
 
-std::string ReadText(const char* name)
+// What the probe recorded under `name`: its text, its list of texts, its number.
+std::string Recorded(const char* name)
 {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
-        return "<missing>";
-    }
-    return buffer;
+    TRawValue value;
+    return GetRawValue(probeKey, name, value) ? value.bytes : std::string("<missing>");
 }
+
+std::string ReadText(const char* name) { return Recorded(name).c_str(); }
 
 std::vector<std::string> ReadList(const char* name)
 {
-    char buffer[1024] = {};
-    DWORD size = sizeof buffer;
     std::vector<std::string> items;
-    if (RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_MULTI_SZ, nullptr, buffer, &size) != ERROR_SUCCESS) {
-        items.push_back("<missing>");
-        return items;
-    }
-    for (const char* item = buffer; *item; item += strlen(item) + 1) items.push_back(item);
+    const std::string list = Recorded(name);
+    for (size_t at = 0; at < list.size() && list[at]; at += items.back().size() + 1) items.push_back(list.c_str() + at);
     return items;
 }
 
 DWORD ReadNumber(const char* name)
 {
-    DWORD value = 0xDEADBEEF;
-    DWORD size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, probeKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
+    const std::string number = Recorded(name);
+    return number.size() == 4 ? *reinterpret_cast<const DWORD*>(number.data()) : 0xDEADBEEF;
+}
+
+// The key of the "open" command of an extension's file type; a type is registered when there is none.
+std::string OpenCommandKey(const char* extension)
+{
+    std::string type = ReadText(extension, "", HKEY_CLASSES_ROOT);
+    if (type.empty()) SetRawValue(extension, "", REG_SZ, Sz(type = "KelvaneTestType"), HKEY_CLASSES_ROOT);
+    return type + "\\shell\\open\\command";
 }
 
 class ProcessEntry : public ::testing::Test {
 protected:
-    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, probeKey); }
+    void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, probeKey); }
+    void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, probeKey); }
     std::string probe = ProgramBesideTests("EntryProbe.exe");
 };
 
@@ -65,6 +70,7 @@ TEST_F(ProcessEntry, ParsesTheRealCommandLineAndRunsTheApplication)
     EXPECT_EQ(0u, ReadNumber("RestoreIndex"));
     EXPECT_EQ("2", ReadText("RestoreValue"));
     EXPECT_EQ(1u, ReadNumber("InstanceKept"));
+    EXPECT_EQ(20u, ReadNumber("TeardownRuns")); // every release routine runs, however many there are
 }
 
 TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)
@@ -79,15 +85,17 @@ TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)
 // only, at the probe itself, which then records the path it was asked to open.
 TEST_F(ProcessEntry, HelpSwitchOpensTheHelpFileAndEnds)
 {
-    TemporaryFolder folder;
+    TTempFolder folder;
     std::string copy = folder.Path() + "\\HelpProbe.exe";
     ASSERT_TRUE(CopyFileA(probe.c_str(), copy.c_str(), FALSE));
     std::string helpFile = folder.Path() + "\\HelpProbe.HLP";
-    ASSERT_TRUE(WriteSmallFile(helpFile, "?_"));
-    ScopedFileTypeCommand association(".hlp", "\"" + probe + "\" /opened \"%1\"");
+    ASSERT_TRUE(TTempFolder::Write(helpFile, "?_"));
+    const TSavedValue association(OpenCommandKey(".hlp"), "", HKEY_CLASSES_ROOT); // for this test only
+    association.SetText(("\"" + probe + "\" /opened \"%1\"").c_str());
 
     EXPECT_EQ(static_cast<DWORD>(-1), RunProcess("\"" + copy + "\" /HELP"));
-    ASSERT_TRUE(WaitForValue(HKEY_CURRENT_USER, probeKey, "Switches", 20000));
+    ASSERT_TRUE(WaitUntil([] { return ValueExists(probeKey, "Switches"); }, 20000,
+                          "the opened probe's record"));
     EXPECT_EQ((std::vector<std::string>{"/opened"}), ReadList("Switches"));
     std::vector<std::string> opened = ReadList("Arguments");
     ASSERT_EQ(1u, opened.size());

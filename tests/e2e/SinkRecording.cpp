@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <cstdint>
 
-#include "UnixCommand.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -34,7 +35,8 @@ TSinkRecording::TSinkRecording()
     // A short latency keeps the recording in step with the wall clock.
     started = RunUnixScript("parec -d nullsink.monitor --format=s16le --rate=22050 --channels=1 --latency-msec=20 > " +
                             UnixFile(name, ".raw") + " 2>/dev/null & echo $! > " + UnixFile(name, ".pid"));
-    Sleep(300);
+    // Recording from here on: the sink's monitor sends samples, silence included, all the time.
+    if (started) WaitUntil([this] { return Recorded() > 0; }, 5000, "the recorder's first samples");
 }
 
 TSinkRecording::~TSinkRecording()

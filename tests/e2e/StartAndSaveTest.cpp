@@ -1,12 +1,15 @@
 // Races of real processes: copies started at the same moment, and a save killed half-way.
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include <random>
 #include <string>
 #include <vector>
 
 #include "KelvaneRun.h"
-#include "ProcessRunner.h"
+#include "support/ChildProcess.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -22,7 +25,7 @@ const char saveKey[] = "Software\\Orvik\\KelvaneTest\\SaveProbe";
 
 void WriteList(const std::string& key, const char* prefix, int count)
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
     HKEY list = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list, nullptr))
         return;
@@ -73,26 +76,25 @@ TEST(StartRaceTest, FiveCopiesAtOnceLeaveExactlyOneResident)
         for (int i = 0; i < 5; ++i) copies.push_back(std::make_unique<TKelvaneRun>("/restore"));
         // Four end as soon as the fifth's window is there; on a stalled machine they give up
         // after 20 s, so the wait here is longer.
-        int ended = 0, resident = -1;
-        for (DWORD waited = 0; waited < 45000 && ended < 4; waited += 100) {
-            ended = 0;
-            for (int i = 0; i < 5; ++i) {
-                DWORD status = 1;
-                if (!copies[i]->Ended(0, &status)) {
-                    resident = i;
-                    continue;
-                }
+        int resident = -1;
+        const auto ended = [&] {
+            int count = 0;
+            for (int i = 0; i < 5; ++i) copies[i]->Ended(0) ? ++count : resident = i;
+            return count;
+        };
+        WaitUntil([&] { return ended() >= 4; }, 45000, "four copies ending");
+        ASSERT_EQ(ended(), 4) << "round " << round << "\n" << DescribeCopies(copies) << DescribeShapes();
+        for (const auto& copy : copies) {
+            DWORD status = 1;
+            if (copy->Ended(0, &status)) {
                 EXPECT_EQ(status, 0u) << "round " << round;
-                ++ended;
             }
-            if (ended < 4) Sleep(100);
         }
-        ASSERT_EQ(ended, 4) << "round " << round << "\n" << DescribeCopies(copies) << DescribeShapes();
         EXPECT_EQ(CountMainWindows(), 1) << "round " << round;
         HWND main = copies[resident]->MainWindow(5000);
         ASSERT_NE(main, nullptr) << "round " << round << "\n" << DescribeCopies(copies) << DescribeShapes();
         // The others' Settings command reached it.
-        EXPECT_TRUE(WaitUntil([](HWND window) { return IsWindowVisible(window) != FALSE; }, main, 10000));
+        EXPECT_TRUE(WaitUntilShown(main));
         PostMessageA(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(copies[resident]->Ended(15000)) << "round " << round;
     }
@@ -123,16 +125,11 @@ TEST(InterruptedSaveTest, KilledSaveNeverLosesOrInventsEntries)
     std::mt19937 random(20261208);
     for (int run = 0; run < 20; ++run) {
         const int next = (run + 1) % 3;
-        std::string line = probe + nextLists[next];
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+        TChildProcess save(probe + nextLists[next]);
+        ASSERT_TRUE(save.Started());
+        // The moment of the kill is what the test varies: a pause, not a wait for anything.
         Sleep(std::uniform_int_distribution<DWORD>(0, fullMs)(random));
-        TerminateProcess(process.hProcess, 9);
-        WaitForSingleObject(process.hProcess, 10000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        save.Kill(9);
 
         const std::vector<std::string> loaded = ReadList(list);
         EXPECT_GE(loaded.size(), std::min(stored.size(), static_cast<size_t>(nextSizes[next]))) << "run " << run;
@@ -143,5 +140,5 @@ TEST(InterruptedSaveTest, KilledSaveNeverLosesOrInventsEntries)
         }
         stored = loaded;
     }
-    RegDeleteTreeA(HKEY_CURRENT_USER, saveKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, saveKey);
 }

@@ -3,60 +3,54 @@
 
 #include <shlobj.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 
-#include "RegistryTestKey.h"
-#include "UnixCommand.h"
 #include "filelists/ComboCompletion.h"
 #include "filelists/ComboboxElement.h"
 #include "foundation/RegistrySection.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
+#include "support/DropBuilder.h"
+#include "support/RegistryTestKey.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
+#include "support/WindowTexts.h"
 
 namespace {
 
 const char entryA[] = "C:\\Windows\\a.bmp";
 const char entryB[] = "C:\\Windows\\b.bmp";
 
-void Pump(int milliseconds = 0)
-{
-    DWORD until = GetTickCount() + milliseconds;
-    do {
-        PumpPending();
-        if (milliseconds) Sleep(10);
-    } while (static_cast<LONG>(until - GetTickCount()) > 0);
-}
-
-std::string WindowText(HWND window)
-{
-    char text[512] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 void Type(HWND edit, const char* keys)
 {
     for (const char* key = keys; *key; ++key) SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*key), 1);
 }
 
-// Real keys arrive on their own time: pumps until `done` holds (10 s at most), then a little
-// longer so that a late key would still show.
-void AwaitKeys(const std::function<bool()>& done)
+// Real key strokes typed on the X display (xdotool is a Unix program, started through Wine's
+// bridge), then Control, which the edit ignores, as an end marker: once the marker's release
+// has come through this thread's queue, so has every key before it.
+bool markerReleased = false;
+
+LRESULT CALLBACK WatchForMarker(int code, WPARAM wParam, LPARAM lParam)
 {
-    const DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < 10000) {
-        PumpPending();
-        Sleep(10);
-    }
-    Pump(300);
+    const MSG* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && message->message == WM_KEYUP && message->wParam == VK_CONTROL) markerReleased = true;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// Real key strokes through the X display: xdotool is a Unix program, started through Wine's
-// bridge to them; it runs on by itself, so callers wait for what the keys do.
-bool PressKeys(const char* keysyms) { return StartUnix(std::string("/usr/bin/xdotool key --delay 40 ") + keysyms); }
+::testing::AssertionResult TypeKeys(const char* keysyms)
+{
+    markerReleased = false;
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, &WatchForMarker, nullptr, GetCurrentThreadId());
+    ::testing::AssertionResult typed =
+        StartUnix(std::string("/usr/bin/xdotool key --delay 40 ") + keysyms + " Control_L")
+            ? WaitUntil([] { return markerReleased; }, 10000, "the typed keys' arrival", &PumpPending)
+            : ::testing::AssertionFailure() << "xdotool did not start";
+    UnhookWindowsHookEx(hook);
+    PumpPending(); // whatever the last keys posted
+    return typed;
+}
 
 std::pair<DWORD, DWORD> Selection(HWND edit)
 {
@@ -73,13 +67,9 @@ protected:
         combo.SetText(text);
         shape.ShowModeless(0);
         SetForegroundWindow(shape.Handle());
-        Pump();
+        PumpPending();
     }
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        Pump();
-    }
+    void TearDown() override { CloseShape(shape); }
     TOwnerDrawComboboxElement combo{DockTop, 240};
     TOwnerDrawComboboxElement other{DockTop, 240};
     TShape shape{nullptr, "ComboTest", &combo, &other, nullptr};
@@ -91,7 +81,7 @@ protected:
 // already gives "c:\Windows\", and ":" replaces the selected rest.
 TEST_F(ComboboxTest, RealKeysCompleteFromTheHistoryUntilBackspace)
 {
-    if (!HaveUnixProgram("Z:\\usr\\bin\\xdotool")) GTEST_SKIP() << "no xdotool";
+    if (!HaveXdotool()) GTEST_SKIP() << "no xdotool";
     Show({entryA, entryB});
     HWND edit = combo.EditWindow();
     SetFocus(edit);
@@ -100,19 +90,16 @@ TEST_F(ComboboxTest, RealKeysCompleteFromTheHistoryUntilBackspace)
 
     const std::string completed = "c:\\windows\\";
     const auto typed = std::make_pair(DWORD{5}, DWORD{11});
-    ASSERT_TRUE(PressKeys("c colon backslash w i"));
-    AwaitKeys([&] { return WindowText(edit) == completed && Selection(edit) == typed; });
+    EXPECT_TRUE(TypeKeys("c colon backslash w i"));
     EXPECT_EQ(completed, WindowText(edit));
     EXPECT_EQ(typed, Selection(edit));
 
-    ASSERT_TRUE(PressKeys("BackSpace"));
-    AwaitKeys([&] { return WindowText(edit) != completed; });
+    EXPECT_TRUE(TypeKeys("BackSpace"));
     EXPECT_EQ("c:\\wi", WindowText(edit));
     EXPECT_EQ(std::make_pair(DWORD{5}, DWORD{5}), Selection(edit));
     EXPECT_STREQ("c:\\wi", combo.Text());
 
-    ASSERT_TRUE(PressKeys("n d o w s backslash b"));
-    AwaitKeys([&] { return WindowText(edit) == "c:\\windows\\b.bmp"; });
+    EXPECT_TRUE(TypeKeys("n d o w s backslash b"));
     EXPECT_EQ("c:\\windows\\b.bmp", WindowText(edit));
     // A case-insensitive match selects the entry, whose own spelling becomes the current text.
     EXPECT_EQ(1, SendMessageA(combo.ListWindow(), LB_GETCURSEL, 0, 0));
@@ -173,7 +160,7 @@ TEST_F(ComboboxTest, NearTheBottomOfTheScreenTheListOpensAbove)
     GetWindowRect(shape.Handle(), &window);
     SetWindowPos(shape.Handle(), nullptr, window.left, desktop.bottom - (window.bottom - window.top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
-    Pump();
+    PumpPending();
     combo.OpenList();
     RECT frame, list;
     GetWindowRect(combo.Frame(), &frame);
@@ -188,7 +175,7 @@ TEST_F(ComboboxTest, EscapeClosesOnlyTheList)
     combo.OpenList();
     ASSERT_TRUE(combo.IsListOpen());
     PostMessageA(combo.EditWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
-    Pump(200);
+    PumpPending(); // the key, and whatever it posts in turn
     EXPECT_FALSE(combo.IsListOpen());
     EXPECT_TRUE(IsWindow(shape.Handle()));
     EXPECT_TRUE(IsWindowVisible(shape.Handle()));
@@ -225,11 +212,11 @@ TEST_F(ComboboxTest, ClickingAnItemOrScrollingTheEditChoosesIt)
     EXPECT_FALSE(combo.IsListOpen());
 
     SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_LINEUP, 0);
-    Pump();
+    PumpPending();
     EXPECT_STREQ("two", combo.Text());
     SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_TOP, 0);
     SendMessageA(combo.EditWindow(), WM_VSCROLL, SB_LINEUP, 0);
-    Pump();
+    PumpPending();
     EXPECT_STREQ("one", combo.Text());
 }
 
@@ -248,12 +235,11 @@ TEST(ComboboxPersistenceTest, SaveKeepsOlderValuesSoTheNextLoadReadsThem)
     for (const char* entry : {"x", "y", "z"}) saved.History().Append(entry);
     saved.Save(store);
 
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("History", "000003", type, bytes));
-    EXPECT_EQ(std::string("d", 2), bytes);
-    ASSERT_TRUE(key.GetRaw("History", "000004", type, bytes));
-    EXPECT_EQ(std::string("e", 2), bytes);
+    TRawValue value;
+    ASSERT_TRUE(key.Get("History", "000003", value));
+    EXPECT_EQ(std::string("d", 2), value.bytes);
+    ASSERT_TRUE(key.Get("History", "000004", value));
+    EXPECT_EQ(std::string("e", 2), value.bytes);
 
     TOwnerDrawComboboxElement loaded(DockTop, 200, "default");
     loaded.name = "Current";
@@ -351,23 +337,10 @@ TEST_F(ComboboxTest, ADroppedFileBecomesTheText)
 {
     Show({"one"}, "one");
     const char path[] = "C:\\windows\\notepad.exe";
-    HGLOBAL drop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + sizeof path + 1);
+    HDROP drop = MakeDrop({path});
     ASSERT_NE(nullptr, drop);
-    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
-    files->pFiles = sizeof(DROPFILES);
-    lstrcpyA(reinterpret_cast<char*>(files + 1), path);
-    GlobalUnlock(drop);
     SendMessageA(combo.EditWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_STREQ(path, combo.Text());
     EXPECT_EQ(path, WindowText(combo.EditWindow()));
     EXPECT_TRUE(combo.IconBelongsToText());
-}
-
-// Run by hand with --gtest_also_run_disabled_tests to look at the open list.
-TEST_F(ComboboxTest, DISABLED_ScreenshotWithTheListOpen)
-{
-    Show({entryA, entryB, "C:\\Windows\\notepad.exe", "D:\\Music\\song.mid"}, entryA);
-    combo.OpenList();
-    const char* pause = std::getenv("COMBO_SCREENSHOT_PAUSE");
-    Pump(pause ? std::atoi(pause) : 3000);
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
 #include "filelists/FileNameField.h"
-#include "filelists/TempTree.h"
+#include "support/RegistryTestKey.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -22,29 +22,13 @@ struct TValue {
 
 std::string Terminated(const std::string& text) { return text + '\0'; }
 
-std::vector<std::string> ValueNames(const TRegistryTestKey& key, const char* subkey)
-{
-    std::vector<std::string> names;
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.Path(subkey).c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return names;
-    char name[1024];
-    for (DWORD i = 0;; ++i) {
-        DWORD size = sizeof name;
-        if (RegEnumValueA(handle, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        names.push_back(name);
-    }
-    RegCloseKey(handle);
-    return names;
-}
-
 } // namespace
 
 TEST(DamagedHistoryTest, OnlyExistingFilesAreOfferedAndUnreadableValuesGo)
 {
-    TTempTree tree;
-    const std::string newest = tree.File("newest.bmp").Text();
-    const std::string typed = tree.File("typed.bmp").Text();
+    TTempFolder tree;
+    const std::string newest = tree.File("newest.bmp");
+    const std::string typed = tree.File("typed.bmp");
     const std::string longName(300, 'n'); // longer than a name the enumeration reads
     const std::vector<TValue> values = {
         {"20250101120000009FFFF0001", REG_SZ, Terminated(newest)},
@@ -69,7 +53,8 @@ TEST(DamagedHistoryTest, OnlyExistingFilesAreOfferedAndUnreadableValuesGo)
     ASSERT_EQ(field.History().Count(), 2);
     EXPECT_EQ(std::string(field.History().Item(0)), newest);
     EXPECT_EQ(std::string(field.History().Item(1)), typed);
-    std::vector<std::string> kept = ValueNames(history, "MRU\\.bmp");
+    std::vector<std::string> kept;
+    for (const auto& value : history.Values("MRU\\.bmp")) kept.push_back(value.first);
     std::sort(kept.begin(), kept.end());
     EXPECT_EQ(kept, (std::vector<std::string>{values[1].name, values[0].name, longName}));
 }

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "DropBuilder.h"
 #include "filelists/FileListbox.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "support/DropBuilder.h"
 
 namespace {
 

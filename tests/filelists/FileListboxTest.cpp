@@ -7,37 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "DropBuilder.h"
-#include "RegistryTestKey.h"
-#include "ShowcaseHold.h"
 #include "filelists/FileFilter.h"
 #include "filelists/FileListbox.h"
-#include "filelists/TempTree.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "framework/TestElements.h"
+#include "support/DropBuilder.h"
+#include "support/RegistryTestKey.h"
+#include "support/StringLists.h"
+#include "support/TempFolder.h"
 
 namespace {
-
-using TNames = std::vector<std::string>;
 
 // The play list's filter of the settings window.
 const char appFilter[] = "音声ﾌｧｲﾙ\0*.wav\0MIDIﾌｧｲﾙ\0*.mid;*.rmi\0ｵｰﾃﾞｨｵCD\0*.cda\0"
                          "対応ﾌｧｲﾙ\0*.wav;*.mid;*.rmi;*.cda;*.avi\0全てのﾌｧｲﾙ\0*.*\0";
 const int appFilterSize = sizeof appFilter; // the literal's own zero ends the block
-
-TNames Names(const THeapStringList& list)
-{
-    TNames names;
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i).Text());
-    return names;
-}
-
-THeapStringList MakeList(const TNames& names)
-{
-    THeapStringList list;
-    for (const std::string& name : names) list.Append(name.c_str());
-    return list;
-}
 
 BOOL CALLBACK CountVisibleShapes(HWND window, LPARAM count)
 {
@@ -69,16 +54,12 @@ class FileListboxTest : public ::testing::Test {
 protected:
     void Show(const TNames& entries, const char* selected = "")
     {
-        playList = MakeList(entries);
+        playList = ListOf(entries);
         current = selected;
         shape.ShowModeless(0);
         PumpPending();
     }
-    void TearDown() override
-    {
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
     HWND List() const { return box.List(); }
     int Selection() const { return static_cast<int>(SendMessageA(List(), LB_GETCURSEL, 0, 0)); }
     int Lines() const { return static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0)); }
@@ -112,7 +93,7 @@ TEST_F(FileListboxTest, AddPathsAppendsFullPathsInOrderKeepingDuplicates)
     const std::string relative = "C:\\x.mid";
     const int shapesBefore = VisibleShapes();
 
-    box.AddPaths(MakeList({"C:\\b.mid", "C:\\music\\..\\x.mid", "C:\\a.wav"}));
+    box.AddPaths(ListOf({"C:\\b.mid", "C:\\music\\..\\x.mid", "C:\\a.wav"}));
 
     const TNames expected{"C:\\a.wav", "C:\\b.mid", relative, "C:\\a.wav"};
     EXPECT_EQ(expected, Names(playList));
@@ -130,7 +111,7 @@ TEST_F(FileListboxTest, ManyPathsKeepTheirOrder)
     Show({});
     TNames paths;
     for (int i = 0; i < 2000; ++i) paths.push_back("C:\\many\\" + std::to_string(i) + ".wav");
-    box.AddPaths(MakeList(paths));
+    box.AddPaths(ListOf(paths));
     EXPECT_EQ(paths, Names(playList));
     EXPECT_EQ(2000, Lines());
 }
@@ -183,6 +164,21 @@ TEST_F(FileListboxTest, SelectionFollowsTheCurrentEntryBothWays)
     EXPECT_NE(nullptr, GetPropA(List(), "FileFilter"));
 }
 
+// Shapes are set up again and again (the settings window opens many times): each setup's
+// right-click menu replaces the one before.
+TEST_F(FileListboxTest, SettingUpTwiceLeavesOneRightClickMenu)
+{
+    Show({"C:\1.wav"});
+    const HMENU first = box.Menu();
+    ASSERT_TRUE(IsMenu(first));
+    DestroyWindow(shape.Handle());
+    PumpPending();
+    shape.ShowModeless(0);
+    PumpPending();
+    EXPECT_FALSE(IsMenu(first));
+    EXPECT_TRUE(IsMenu(box.Menu()));
+}
+
 TEST_F(FileListboxTest, DisablingKeepsDeleteOffWithoutASelection)
 {
     Show({"C:\\1.wav"});
@@ -221,13 +217,13 @@ TEST_F(FileListboxTest, DeleteFollowsEveryChangeOfTheSelection)
 TEST_F(FileListboxTest, DroppedFoldersAddTheirMatchingFiles)
 {
     Show({"C:\\first.wav"});
-    TTempTree tree;
+    TTempFolder tree;
     tree.Folder("songs");
-    const std::string song = tree.File("songs\\a.WAV").Text();
+    const std::string song = tree.File("songs\\a.WAV");
     tree.File("songs\\notes.txt");
-    const std::string single = tree.File("b.mid").Text();
+    const std::string single = tree.File("b.mid");
 
-    SendMessageA(List(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({single, tree.Path("songs").Text()})), 0);
+    SendMessageA(List(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({single, tree.Path("songs")})), 0);
 
     EXPECT_EQ((TNames{"C:\\first.wav", single, song}), Names(playList));
     EXPECT_EQ(Names(playList), Shown());
@@ -262,32 +258,18 @@ TEST_F(FileListboxTest, RightClickSelectsTheLineUnderTheMouse)
     EXPECT_FALSE(DeleteEnabled());
 }
 
-// Real files of each kind and a folder, so the shell has icons to give; KELVANE_SHOWCASE_MS keeps
-// the shape on screen for a screenshot.
-TEST_F(FileListboxTest, DISABLED_ScreenshotWithEntries)
-{
-    TTempTree tree;
-    const std::string folder = tree.Folder("Albums").Text();
-    const std::string song = tree.File("Albums\\chime.wav").Text();
-    Show({song, tree.File("tune.mid").Text(), tree.File("Track01.cda").Text(), tree.File("clip.avi").Text(), folder},
-         song.c_str());
-    ASSERT_EQ(5, Lines());
-
-    HoldForShowcase();
-}
-
 TEST(FileListPersistenceTest, SaveAndLoadRoundTrip)
 {
     TRegistryTestKey key;
     TRegistryStore store = key.Store();
     ASSERT_EQ(ERROR_SUCCESS, store.CreateKeys());
-    THeapStringList list = MakeList({"C:\\a.wav", "C:\\b.mid", "C:\\a.wav"});
+    THeapStringList list = ListOf({"C:\\a.wav", "C:\\b.mid", "C:\\a.wav"});
     THeapString current = "C:\\b.mid";
     TFileListbox saved(DockLeft, 290, 148, &list, &current, appFilter, appFilterSize, "bmp");
     saved.name = "MusicFileList";
     saved.Save(store);
 
-    THeapStringList loadedList = MakeList({"stale"});
+    THeapStringList loadedList = ListOf({"stale"});
     THeapString loadedCurrent;
     TFileListbox loaded(DockLeft, 290, 148, &loadedList, &loadedCurrent, appFilter, appFilterSize, "bmp");
     loaded.name = "MusicFileList";

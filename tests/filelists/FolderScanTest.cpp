@@ -10,21 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "TempTree.h"
 #include "controls/ProgressBarElement.h"
 #include "filelists/FolderScan.h"
 #include "filelists/ProgressWindow.h"
+#include "foundation/StringOperations.h"
+#include "support/StringLists.h"
+#include "support/TempFolder.h"
 
 namespace {
-
-using TNames = std::vector<std::string>;
-
-TNames Names(const THeapStringList& list)
-{
-    TNames names;
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i).Text());
-    return names;
-}
 
 // The tree walked the obvious recursive way: a folder's files, then each subfolder in turn.
 void WalkRecursively(const std::string& folder, TNames& files)
@@ -107,7 +100,7 @@ protected:
         tree.File("a.wav");
         tree.File("b.mid");
         tree.File("c.txt");
-        tree.File("hidden.wav", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        tree.File("hidden.wav", "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
         tree.Folder("d1");
         tree.File("d1\\x.wav");
         tree.Folder("d1\\d1a");
@@ -124,11 +117,11 @@ protected:
     TNames Everything() const
     {
         TNames files;
-        WalkRecursively(tree.root.Text(), files);
+        WalkRecursively(tree.Path(), files);
         return files;
     }
 
-    TTempTree tree;
+    TTempFolder tree;
 };
 
 } // namespace
@@ -136,14 +129,14 @@ protected:
 TEST_F(FolderScanTest, FindsEveryFileDepthFirstInListingOrder)
 {
     THeapStringList found;
-    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, nullptr, nullptr), ScanFinished);
+    EXPECT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, nullptr, nullptr), ScanFinished);
     const TNames all = Everything();
     ASSERT_EQ(all.size(), 8u); // hidden and system files are listed like any other
     EXPECT_EQ(Names(found), all);
     for (const std::string& name : Names(found)) EXPECT_EQ(name.find("\\."), std::string::npos) << name;
 
     // The filter keeps its choice; a start folder given with a backslash gives the same paths.
-    EXPECT_EQ(ScanFolder(Concat(tree.root, "\\"), nullptr, found, &IsSound, nullptr), ScanFinished);
+    EXPECT_EQ(ScanFolder(Concat(tree.Path().c_str(), "\\"), nullptr, found, &IsSound, nullptr), ScanFinished);
     EXPECT_EQ(Names(found), OnlySounds(all));
     EXPECT_FALSE(RunningProgressWindow()); // closed again
 }
@@ -162,7 +155,7 @@ TEST_F(FolderScanTest, ProgressCountsTheStartFolderAndItsSubfolders)
         seen.emplace_back(path, now);
     };
     THeapStringList found;
-    ASSERT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanFinished);
+    ASSERT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe), ScanFinished);
     for (const auto& [path, now] : seen) {
         if (EndsWith(path.c_str(), "\\a.wav")) {
             EXPECT_EQ(now.position, 0); // before the first folder counts
@@ -183,10 +176,10 @@ TEST_F(FolderScanTest, StopEndsTheScanKeepingWhatWasFound)
     TScanProbe probe;
     probe.onFile = [](const char*) { PressOnRunningWindow(TProgressWindow::StopId); };
     THeapStringList found;
-    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanStopped);
+    EXPECT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe), ScanStopped);
     TNames rootSounds;
     for (const std::string& name : OnlySounds(Everything()))
-        if (name.find('\\', tree.root.Length() + 1) == std::string::npos) rootSounds.push_back(name);
+        if (name.find('\\', tree.Path().size() + 1) == std::string::npos) rootSounds.push_back(name);
     EXPECT_EQ(Names(found), rootSounds); // the start folder's own files, nothing below
     EXPECT_FALSE(RunningProgressWindow());
 }
@@ -224,7 +217,7 @@ TEST_F(FolderScanTest, PauseHoldsTheScanUntilResumeAndStopWorksWhilePaused)
             PressOnRunningWindow(TProgressWindow::PauseId);
         };
         UINT_PTR timer = SetTimer(nullptr, 0, 30, &WatchPausedScan);
-        const int result = ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe);
+        const int result = ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe);
         KillTimer(nullptr, timer);
         ASSERT_GE(countsWhilePaused.size(), 4u);
         for (int count : countsWhilePaused) EXPECT_EQ(count, countsWhilePaused.front());
@@ -242,13 +235,13 @@ TEST_F(FolderScanTest, AFolderThatCannotBeListedFailsTheWholeScan)
 {
     // The subfolder is listed with its parent and gone by the time the scan reaches it.
     TScanProbe probe;
-    probe.onFile = [this](const char*) { RemoveDirectoryA(tree.Path("d3")); };
+    probe.onFile = [this](const char*) { RemoveDirectoryA(tree.Path("d3").c_str()); };
     THeapStringList found;
-    EXPECT_EQ(ScanFolder(tree.root, nullptr, found, &TScanProbe::Keep, &probe), ScanFailed);
+    EXPECT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe), ScanFailed);
     EXPECT_EQ(found.Count(), 0);
 
     found.Append("left over");
-    EXPECT_EQ(ScanFolder(tree.Path("missing"), nullptr, found, nullptr, nullptr), ScanFailed);
+    EXPECT_EQ(ScanFolder(tree.Path("missing").c_str(), nullptr, found, nullptr, nullptr), ScanFailed);
     EXPECT_EQ(found.Count(), 0);
     EXPECT_FALSE(RunningProgressWindow());
 }
@@ -256,31 +249,31 @@ TEST_F(FolderScanTest, AFolderThatCannotBeListedFailsTheWholeScan)
 TEST_F(FolderScanTest, AStartFolderWithoutSubfoldersIsOneListing)
 {
     THeapStringList found;
-    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1a"), nullptr, found, nullptr, nullptr), ScanFinished);
-    EXPECT_EQ(Names(found), TNames{tree.Path("d1\\d1a\\y.wav").Text()});
-    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1b"), nullptr, found, nullptr, nullptr), ScanFinished);
+    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1a").c_str(), nullptr, found, nullptr, nullptr), ScanFinished);
+    EXPECT_EQ(Names(found), TNames{tree.Path("d1\\d1a\\y.wav")});
+    EXPECT_EQ(ScanFolder(tree.Path("d1\\d1b").c_str(), nullptr, found, nullptr, nullptr), ScanFinished);
     EXPECT_EQ(found.Count(), 0);
 }
 
 TEST_F(FolderScanTest, ListFolderSplitsFilesFromSubfolders)
 {
     THeapStringList files, subfolders;
-    ASSERT_TRUE(ListFolder(tree.Path("d1"), files, &subfolders));
-    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav").Text()});
+    ASSERT_TRUE(ListFolder(tree.Path("d1").c_str(), files, &subfolders));
+    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav")});
     TNames folders = Names(subfolders);
     std::sort(folders.begin(), folders.end());
-    EXPECT_EQ(folders, (TNames{tree.Path("d1\\d1a").Text(), tree.Path("d1\\d1b").Text()}));
+    EXPECT_EQ(folders, (TNames{tree.Path("d1\\d1a"), tree.Path("d1\\d1b")}));
 
     // A trailing backslash is not doubled; without a subfolder list only files come back.
-    ASSERT_TRUE(ListFolder(Concat(tree.Path("d1"), "\\"), files, nullptr));
-    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav").Text()});
+    ASSERT_TRUE(ListFolder(Concat(tree.Path("d1").c_str(), "\\"), files, nullptr));
+    EXPECT_EQ(Names(files), TNames{tree.Path("d1\\x.wav")});
 
-    ASSERT_TRUE(ListFolder(tree.Path("d1\\d1b"), files, &subfolders));
+    ASSERT_TRUE(ListFolder(tree.Path("d1\\d1b").c_str(), files, &subfolders));
     EXPECT_EQ(files.Count() + subfolders.Count(), 0);
 
     files.Append("stale");
     subfolders.Append("stale");
-    EXPECT_FALSE(ListFolder(tree.Path("missing"), files, &subfolders));
+    EXPECT_FALSE(ListFolder(tree.Path("missing").c_str(), files, &subfolders));
     EXPECT_EQ(files.Count() + subfolders.Count(), 0);
 }
 
@@ -349,21 +342,21 @@ TEST_F(FolderScanTest, BrowserStartsAtTheFolderAndAnswersWithABackslash)
 
     browseAnswer = IDOK; // accepts the initial selection, which the trailing backslash must not spoil
     expectedSelection = "d2";
-    THeapString folder = Concat(tree.Path("d2"), "\\");
+    THeapString folder = Concat(tree.Path("d2").c_str(), "\\");
     EXPECT_TRUE(BrowseForFolder(folder, nullptr, "choose"));
     // Now and then Wine's browser never applies the start selection it was sent; what it
     // answers then says nothing about the program.
     if (!selectionSeen) GTEST_SKIP() << "the browser did not select the start folder";
-    EXPECT_EQ(lstrcmpiA(folder, Concat(tree.Path("d2"), "\\")), 0) << folder.Text();
+    EXPECT_EQ(lstrcmpiA(folder, (tree.Path("d2") + "\\").c_str()), 0) << folder.Text();
 
     expectedSelection = "d1";
-    folder = tree.Path("d1");
+    folder = tree.Path("d1").c_str();
     EXPECT_TRUE(BrowseForFolder(folder, nullptr, "choose"));
     if (!selectionSeen) GTEST_SKIP() << "the browser did not select the start folder";
-    EXPECT_EQ(lstrcmpiA(folder, Concat(tree.Path("d1"), "\\")), 0) << folder.Text();
+    EXPECT_EQ(lstrcmpiA(folder, Concat(tree.Path("d1").c_str(), "\\")), 0) << folder.Text();
 
     browseAnswer = IDCANCEL;
-    folder = tree.Path("d1");
+    folder = tree.Path("d1").c_str();
     EXPECT_FALSE(BrowseForFolder(folder, nullptr, "choose"));
-    EXPECT_EQ(folder, tree.Path("d1"));
+    EXPECT_EQ(folder.Text(), tree.Path("d1"));
 }

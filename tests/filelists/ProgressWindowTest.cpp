@@ -1,58 +1,20 @@
 // The progress windows: the scan's buttons and their states, closing and its notice, the plain window.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <vector>
+#include <string>
 
 #include "filelists/ProgressWindow.h"
 #include "framework/Shape.h"
 #include "framework/ShapeLoops.h"
+#include "support/OwnerWindow.h"
+#include "support/WindowTexts.h"
 
 namespace {
-
-std::vector<WPARAM> ownerCommands;
-
-LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COMMAND) ownerCommands.push_back(wParam);
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// A plain top-level window that records the commands it is sent.
-class TOwnerWindow {
-public:
-    TOwnerWindow()
-    {
-        WNDCLASSA description = {};
-        description.lpfnWndProc = &OwnerProc;
-        description.hInstance = GetModuleHandleA(nullptr);
-        description.lpszClassName = "ProgressOwnerTest";
-        RegisterClassA(&description);
-        window = CreateWindowExA(0, "ProgressOwnerTest", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                 nullptr, description.hInstance, nullptr);
-        ownerCommands.clear();
-    }
-    ~TOwnerWindow() { DestroyWindow(window); }
-    TOwnerWindow(const TOwnerWindow&) = delete;
-    TOwnerWindow& operator=(const TOwnerWindow&) = delete;
-
-    HWND window;
-};
 
 void Press(HWND shape, int id)
 {
     SendMessageA(shape, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(shape, id)));
     PumpPending();
-}
-
-bool HasChildText(HWND parent, const char* part)
-{
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char text[256] = "";
-        GetWindowTextA(child, text, sizeof text);
-        if (std::strstr(text, part)) return true;
-    }
-    return false;
 }
 
 SIZE BarSize(HWND shape)
@@ -62,21 +24,11 @@ SIZE BarSize(HWND shape)
     return SIZE{client.right, client.bottom};
 }
 
-// Gives the posted closing messages time to arrive and be handled.
-void PumpFor(int milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    while (GetTickCount() < end) {
-        PumpPending();
-        Sleep(10);
-    }
-}
-
 } // namespace
 
 TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::FolderScan);
     progress.Show();
     HWND shape = progress.Handle();
@@ -84,7 +36,7 @@ TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::ResumeId)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::PauseId)));
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(shape, TProgressWindow::StopId)));
-    EXPECT_TRUE(HasChildText(shape, "探査中"));
+    EXPECT_NE(ChildTexts(shape).find("探査中"), std::string::npos);
     EXPECT_EQ(BarSize(shape).cx, 288);
     EXPECT_EQ(BarSize(shape).cy, 18);
     EXPECT_EQ(progress.Shape().PlacementName(), "ProgressShape");
@@ -110,47 +62,47 @@ TEST(ProgressWindowTest, ScanWindowStartsRunningAndPauseAndResumeSwap)
     progress.Close();
     EXPECT_FALSE(IsWindow(shape));
     EXPECT_EQ(ModelessShapeCount(), 0);
-    PumpFor(50);
-    ASSERT_EQ(ownerCommands.size(), 1u);
-    EXPECT_EQ(LOWORD(ownerCommands[0]), TProgressWindow::NotificationCommand);
-    EXPECT_EQ(HIWORD(ownerCommands[0]), 1);
+    PumpPending(); // the posted closing messages
+    ASSERT_EQ(owner.commands.size(), 1u);
+    EXPECT_EQ(LOWORD(owner.commands[0].wParam), TProgressWindow::NotificationCommand);
+    EXPECT_EQ(HIWORD(owner.commands[0].wParam), 1);
 }
 
 TEST(ProgressWindowTest, StopEnablesTheOwnerAndEndsTheWindowWithTwo)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::FolderScan);
     progress.Show();
     EnableWindow(owner.window, FALSE); // as a caller that blocks its window during the scan
     HWND shape = progress.Handle();
     Press(shape, TProgressWindow::StopId);
-    PumpFor(50);
+    PumpPending(); // the posted closing messages
     EXPECT_FALSE(progress.IsOpen());
     EXPECT_FALSE(IsWindow(shape));
     EXPECT_TRUE(IsWindowEnabled(owner.window));
-    ASSERT_EQ(ownerCommands.size(), 1u);
-    EXPECT_EQ(LOWORD(ownerCommands[0]), TProgressWindow::NotificationCommand);
-    EXPECT_EQ(HIWORD(ownerCommands[0]), TProgressWindow::StopId);
+    ASSERT_EQ(owner.commands.size(), 1u);
+    EXPECT_EQ(LOWORD(owner.commands[0].wParam), TProgressWindow::NotificationCommand);
+    EXPECT_EQ(HIWORD(owner.commands[0].wParam), TProgressWindow::StopId);
     progress.Close(); // nothing left to close
     EXPECT_EQ(ModelessShapeCount(), 0);
 }
 
 TEST(ProgressWindowTest, AddingWindowHasNoButtonsAndCannotBeClosedByTheUser)
 {
-    TOwnerWindow owner;
+    TOwnerWindow owner(false);
     TProgressWindow progress(owner.window, TProgressKind::AddingPaths, 2 * 25);
     progress.Show();
     HWND shape = progress.Handle();
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::ResumeId));
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::PauseId));
     EXPECT_FALSE(GetDlgItem(shape, TProgressWindow::StopId));
-    EXPECT_TRUE(HasChildText(shape, "追加中"));
+    EXPECT_NE(ChildTexts(shape).find("追加中"), std::string::npos);
     EXPECT_EQ(BarSize(shape).cx, 288);
     EXPECT_EQ(progress.Range(), 50);
     EXPECT_FALSE(progress.Shape().Closable());
 
     SendMessageA(shape, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PumpFor(50);
+    PumpPending(); // the posted closing messages
     EXPECT_TRUE(progress.IsOpen());
     progress.Close();
     EXPECT_FALSE(IsWindow(shape));

@@ -3,12 +3,32 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 struct Parsed {
     explicit Parsed(const char* text) { line.Parse(text); }
     TCommandLine line;
 };
+
+// What the parser made of a line: its arguments, and its switches.
+std::vector<std::string> Arguments(const char* text)
+{
+    Parsed parsed(text);
+    std::vector<std::string> words;
+    for (int i = 0; i < parsed.line.ArgumentCount(); ++i) words.push_back(parsed.line.Argument(i).Text());
+    return words;
+}
+
+std::vector<std::string> Switches(const char* text)
+{
+    Parsed parsed(text);
+    std::vector<std::string> words;
+    for (int i = 0; i < parsed.line.SwitchCount(); ++i) words.push_back(parsed.line.Switch(i).Text());
+    return words;
+}
 
 } // namespace
 
@@ -35,51 +55,29 @@ TEST(CommandLine, ProgramPathAndHelpFile)
 
 TEST(CommandLine, UnquotedPathsWithBlanksStayWholeUntilTheNextDriveOrUncPath)
 {
-    Parsed two("prog.exe C:\\My Music\\a.wav D:\\b.wav");
-    ASSERT_EQ(2, two.line.ArgumentCount());
-    EXPECT_STREQ("C:\\My Music\\a.wav", two.line.Argument(0));
-    EXPECT_STREQ("D:\\b.wav", two.line.Argument(1));
-
-    Parsed unc("prog.exe my  song.wav \\\\server\\share\\x y.mid \"q r.wav\" tail");
-    ASSERT_EQ(4, unc.line.ArgumentCount());
-    EXPECT_STREQ("my  song.wav", unc.line.Argument(0));
-    EXPECT_STREQ("\\\\server\\share\\x y.mid", unc.line.Argument(1));
-    EXPECT_STREQ("q r.wav", unc.line.Argument(2));
-    EXPECT_STREQ("tail", unc.line.Argument(3));
-
-    Parsed quoted("prog.exe \"C:\\My Music\\a.wav\"");
-    ASSERT_EQ(1, quoted.line.ArgumentCount());
-    EXPECT_STREQ("C:\\My Music\\a.wav", quoted.line.Argument(0));
-
-    // A word made only of quotes is an empty argument; an unclosed quote runs to the end.
-    Parsed quotesOnly("prog.exe \"\" \"open end");
-    ASSERT_EQ(2, quotesOnly.line.ArgumentCount());
-    EXPECT_STREQ("", quotesOnly.line.Argument(0));
-    EXPECT_STREQ("open end", quotesOnly.line.Argument(1));
-}
-
-TEST(CommandLine, ShiftJisTrailBytesAreNotSeparators)
-{
-    // "\x95\x5C" ends in a backslash byte and "\x83\x7C" in "|"; neither may split or join.
-    Parsed line("prog.exe C:\\\x95\x5C\\a b.wav \\\\srv\\\x95\x5C.wav");
-    ASSERT_EQ(2, line.line.ArgumentCount());
-    EXPECT_STREQ("C:\\\x95\x5C\\a b.wav", line.line.Argument(0));
-    EXPECT_STREQ("\\\\srv\\\x95\x5C.wav", line.line.Argument(1));
+    const struct {
+        const char* line;
+        std::vector<std::string> arguments;
+    } lines[] = {
+        {"prog.exe C:\\My Music\\a.wav D:\\b.wav", {"C:\\My Music\\a.wav", "D:\\b.wav"}},
+        {"prog.exe my  song.wav \\\\server\\share\\x y.mid \"q r.wav\" tail",
+         {"my  song.wav", "\\\\server\\share\\x y.mid", "q r.wav", "tail"}},
+        {"prog.exe \"C:\\My Music\\a.wav\"", {"C:\\My Music\\a.wav"}},
+        // A word made only of quotes is an empty argument; an unclosed quote runs to the end.
+        {"prog.exe \"\" \"open end", {"", "open end"}},
+        // "\x95\x5C" ends in a backslash byte: it neither splits nor joins.
+        {"prog.exe C:\\\x95\x5C\\a b.wav \\\\srv\\\x95\x5C.wav", {"C:\\\x95\x5C\\a b.wav", "\\\\srv\\\x95\x5C.wav"}},
+    };
+    for (const auto& line : lines) EXPECT_EQ(line.arguments, Arguments(line.line)) << line.line;
 }
 
 TEST(CommandLine, SwitchesAndTheirValues)
 {
-    Parsed line("prog.exe /restore:2 a.wav /silent: \"log file.txt\" /x:\"q r\" /silently");
-    ASSERT_EQ(4, line.line.SwitchCount());
-    EXPECT_STREQ("/restore:2", line.line.Switch(0));
-    EXPECT_STREQ("/silent:", line.line.Switch(1));
-    EXPECT_STREQ("/x:\"q r\"", line.line.Switch(2));
-    EXPECT_STREQ("/silently", line.line.Switch(3));
+    const char text[] = "prog.exe /restore:2 a.wav /silent: \"log file.txt\" /x:\"q r\" /silently";
+    EXPECT_EQ((std::vector<std::string>{"/restore:2", "/silent:", "/x:\"q r\"", "/silently"}), Switches(text));
+    EXPECT_EQ((std::vector<std::string>{"a.wav", "log file.txt"}), Arguments(text));
 
-    ASSERT_EQ(2, line.line.ArgumentCount());
-    EXPECT_STREQ("a.wav", line.line.Argument(0));
-    EXPECT_STREQ("log file.txt", line.line.Argument(1));
-
+    Parsed line(text);
     EXPECT_EQ(0, line.line.FindSwitch("/RESTORE"));
     EXPECT_STREQ("2", line.line.SwitchValue(0));
     EXPECT_EQ(1, line.line.FindSwitch("/silent"));

@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -47,9 +46,8 @@ struct TDamage {
 
 TEST(DamagedLogSettingsTest, ReadableValuesAreTakenAsTextAndTheRestKeepTheirDefaults)
 {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string logPath = std::string(temp) + "kelvane damaged log " + std::to_string(GetCurrentProcessId());
+    TTempFolder folder;
+    const std::string logPath = folder.Path("kelvane damaged log");
     const TDamage damages[] = {
         {"wrong type", REG_DWORD, std::string("%HH%\0", 5), true},
         {"empty", REG_SZ, "", true},
@@ -78,15 +76,10 @@ TEST(DamagedLogSettingsTest, ReadableValuesAreTakenAsTextAndTheRestKeepTheirDefa
             log.Step("step");
             log.Close();
         }
-        std::ifstream in(logPath, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        in.close();
-        const std::string written = bytes.str();
+        const std::string written = TTempFolder::Read(logPath);
         EXPECT_GE(written.size(), 2u) << damage.what;
         EXPECT_EQ(written.substr(written.size() - 2), "\r\n") << damage.what;
         const std::string titleLine = "│LogTitle   :" + (damage.readable ? text : std::string(defaultTitle));
         EXPECT_NE(written.find(titleLine), std::string::npos) << damage.what;
     }
-    DeleteFileA(logPath.c_str());
 }

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "RegistryTestKey.h"
 #include "foundation/DisplayText.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/SystemChecks.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
 #include "foundation/StringOperations.h"
+#include "support/RegistryTestKey.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -50,32 +49,10 @@ public:
 
 class ExecutionLog : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "kelvane log " + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(folder.c_str(), nullptr);
-        logPath = folder + "\\run log.txt";
-        DeleteFileA(logPath.c_str());
-    }
-    void TearDown() override
-    {
-        DeleteFileA(logPath.c_str());
-        RemoveDirectoryA(folder.c_str());
-    }
-
-    std::string FileBytes() const
-    {
-        std::ifstream in(logPath, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
     std::vector<std::string> FileLines() const
     {
         std::vector<std::string> lines;
-        const std::string bytes = FileBytes();
+        const std::string bytes = TTempFolder::Read(logPath);
         for (size_t start = 0; start < bytes.size();) {
             const size_t end = bytes.find("\r\n", start);
             if (end == std::string::npos) {
@@ -98,8 +75,9 @@ protected:
     TRegistryTestKey key;
     TRegistryStore store = key.Store();
     TFakeLogEnvironment environment{store};
-    std::string folder;
-    std::string logPath;
+    TTempFolder temp;
+    const std::string folder = temp.Folder("kelvane log"); // a blank in the path, as a user's may have
+    const std::string logPath = folder + "\\run log.txt";
 };
 
 const char dateAndTime[] = "│Date & Time:平成１２年３月８日（水）　09:05:07";
@@ -147,10 +125,7 @@ TEST_F(ExecutionLog, WritesTheFramedHeaderStepsAndFooter)
 
 TEST_F(ExecutionLog, AppendsToAnExistingFile)
 {
-    {
-        std::ofstream old(logPath, std::ios::binary);
-        old << "earlier\r\n";
-    }
+    ASSERT_TRUE(TTempFolder::Write(logPath, "earlier\r\n"));
     environment.SetCommandLine(Silent(logPath));
     for (int run = 0; run < 2; ++run) {
         TExecutionLog log(environment);

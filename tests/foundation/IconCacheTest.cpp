@@ -3,13 +3,15 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "foundation/IconCache.h"
+#include "support/RegistryValues.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -35,13 +37,6 @@ std::string SystemFile(const char* name)
     char folder[MAX_PATH];
     GetSystemDirectoryA(folder, MAX_PATH);
     return std::string(folder) + "\\" + name;
-}
-
-std::string TempFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
 }
 
 void Put16(std::vector<unsigned char>& bytes, unsigned value)
@@ -88,10 +83,7 @@ void WriteIconFile(const std::string& path)
         images.insert(images.end(), maskRow * size, 0);
     }
     bytes.insert(bytes.end(), images.begin(), images.end());
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, file);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    ASSERT_TRUE(TTempFolder::Write(path, std::string(bytes.begin(), bytes.end())));
 }
 
 // A file type registered under HKEY_CLASSES_ROOT for the length of a test.
@@ -100,26 +92,17 @@ public:
     TTestFileType(const char* extension, const char* typeName, const std::string& defaultIcon)
         : extension(extension), typeName(typeName)
     {
-        SetDefault(extension, typeName);
-        SetDefault(std::string(typeName) + "\\DefaultIcon", defaultIcon);
+        EXPECT_EQ(ERROR_SUCCESS, SetRawValue(extension, "", REG_SZ, Sz(typeName), HKEY_CLASSES_ROOT));
+        EXPECT_EQ(ERROR_SUCCESS,
+                  SetRawValue(this->typeName + "\\DefaultIcon", "", REG_SZ, Sz(defaultIcon), HKEY_CLASSES_ROOT));
     }
     ~TTestFileType()
     {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, extension.c_str());
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, typeName.c_str());
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, extension.c_str());
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, typeName.c_str());
     }
 
 private:
-    static void SetDefault(const std::string& keyPath, const std::string& value)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                                 nullptr, &key, nullptr));
-        RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-        RegCloseKey(key);
-    }
-
     std::string extension;
     std::string typeName;
 };
@@ -208,7 +191,8 @@ TEST(IconCache, MissingIconsFallBack)
 
 TEST(IconCache, IconFilesGiveTheirImages)
 {
-    std::string path = TempFolder() + "kelvane_icon_test.ico";
+    TTempFolder folder;
+    const std::string path = folder.Path("kelvane_icon_test.ico");
     WriteIconFile(path);
     TIconSource* file = IconFromFile(path.c_str());
     HICON small = file->Get(0);
@@ -216,13 +200,12 @@ TEST(IconCache, IconFilesGiveTheirImages)
     EXPECT_EQ(16, IconSize(small).cx);
     EXPECT_EQ(32, IconSize(file->Get(1)).cx);
     ReleaseIconCaches(); // lets the file go
-    DeleteFileA(path.c_str());
 }
 
 TEST(IconCache, IconForFileFollowsTheRegisteredType)
 {
-    std::string folder = TempFolder();
-    std::string iconPath = folder + "kelvane_type_test.ico";
+    TTempFolder folder;
+    const std::string iconPath = folder.Path("kelvane_type_test.ico");
     WriteIconFile(iconPath);
     {
         TTestFileType iconType(".kelvaneicontest", "KelvaneIconTestFile", "\"" + iconPath + "\",0");
@@ -236,38 +219,32 @@ TEST(IconCache, IconForFileFollowsTheRegisteredType)
         EXPECT_EQ(FileTypeIcon("C:\\music\\c.kelvaneselftest"), IconForFile("C:\\music\\c.kelvaneselftest"));
         EXPECT_EQ(SystemIconSource(IDI_WINLOGO), IconForClass("KelvaneSelfTestFile"));
     }
-    ReleaseIconCaches();
-    DeleteFileA(iconPath.c_str());
+    ReleaseIconCaches(); // lets the file go
 }
 
 TEST(IconCache, IconForFileOfFoldersProgramsAndUnknownTypes)
 {
-    std::string folder = TempFolder();
+    TTempFolder temp;
+    const std::string folder = temp.Path() + "\\";
     EXPECT_EQ(FileTypeIcon(folder.c_str()), IconForFile(folder.c_str()));
     EXPECT_EQ(FileTypeIcon("C:"), IconForFile("C:"));
     EXPECT_NE(nullptr, IconForFile(folder.c_str())->Get(1));
 
     // A program file that is no module at all has no icon of its own.
-    std::string noIcon = folder + "kelvane_noicon.exe";
-    FILE* empty = std::fopen(noIcon.c_str(), "wb");
-    ASSERT_NE(nullptr, empty);
-    std::fclose(empty);
+    const std::string noIcon = temp.Path("kelvane_noicon.exe");
+    ASSERT_TRUE(TTempFolder::Write(noIcon, ""));
     EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile(noIcon.c_str()));
     EXPECT_EQ(SystemIconSource(IDI_APPLICATION), IconForFile("C:\\no\\such\\program.exe"));
-    DeleteFileA(noIcon.c_str());
     std::string notepad = SystemFile("notepad.exe");
     EXPECT_EQ(ModuleIcon(notepad.c_str(), 0), IconForFile(notepad.c_str()));
     EXPECT_NE(WinLogo(1), IconForFile(notepad.c_str())->Get(1));
 
-    std::string unknown = folder + "kelvane_unknown.zzqq";
-    FILE* file = std::fopen(unknown.c_str(), "wb");
-    ASSERT_NE(nullptr, file);
-    std::fclose(file);
+    const std::string unknown = temp.Path("kelvane_unknown.zzqq");
+    ASSERT_TRUE(TTempFolder::Write(unknown, ""));
     TIconSource* unknownSource = IconForFile(unknown.c_str());
     EXPECT_EQ(FileTypeIcon(unknown.c_str()), unknownSource);
     EXPECT_NE(nullptr, unknownSource->Get(0));
     EXPECT_EQ(16, IconSize(unknownSource->Get(0)).cx);
-    DeleteFileA(unknown.c_str());
 }
 
 TEST(IconCache, IconForClassOfUnregisteredTypesIsTheWindowsLogo)
@@ -337,26 +314,17 @@ std::vector<unsigned char> ShellIconBits(const std::string& path, UINT size)
 // shows for each of them; programs, icon files, folders and names of no file keep their own.
 TEST(IconCache, FilesOfATypeShareTheTypesIcon)
 {
-    const std::string folder = TempFolder();
-    const std::string a = folder + "kelvane_shared_a.wav", b = folder + "kelvane_shared_B.WAV";
-    const std::string program = folder + "kelvane_shared.exe", picture = folder + "kelvane_shared.ico";
-    const std::string named = folder + "kelvane_shared_folder.wav";
-    for (const std::string& path : {a, b, program, picture}) {
-        FILE* file = std::fopen(path.c_str(), "wb");
-        ASSERT_NE(nullptr, file);
-        std::fclose(file);
-    }
-    ASSERT_TRUE(CreateDirectoryA(named.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    const TTempFolder folder;
+    const std::string a = folder.File("shared_a.wav"), b = folder.File("shared_B.WAV");
+    const std::string program = folder.File("shared.exe"), picture = folder.File("shared.ico");
+    const std::string named = folder.Folder("shared_folder.wav");
 
     TIconSource* shared = FileTypeIcon(a.c_str());
     EXPECT_EQ(shared, FileTypeIcon(b.c_str()));
     EXPECT_EQ(ShellIconBits(b, SHGFI_SMALLICON), IconBits(shared->Get(0)));
     EXPECT_EQ(ShellIconBits(b, SHGFI_LARGEICON), IconBits(shared->Get(1)));
-    for (const std::string& own : {program, picture, named, folder + "kelvane_missing.wav"})
+    for (const std::string& own : {program, picture, named, folder.Path("missing.wav")})
         EXPECT_NE(shared, FileTypeIcon(own.c_str())) << own;
     EXPECT_EQ(ShellIconBits(named, SHGFI_SMALLICON), IconBits(FileTypeIcon(named.c_str())->Get(0)));
-
     ReleaseIconCaches();
-    for (const std::string& path : {a, b, program, picture}) DeleteFileA(path.c_str());
-    RemoveDirectoryA(named.c_str());
 }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "RegistryTestKey.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 

@@ -5,23 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/RegValue.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/RegistryStore.h"
+#include "support/RegistryTestKey.h"
+#include "support/StringLists.h"
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
 namespace {
-
-std::vector<std::string> Items(const THeapStringList& list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i).Text());
-    return items;
-}
 
 class RegistryStoreTest : public ::testing::Test {
 protected:
@@ -50,13 +44,12 @@ TEST_F(RegistryStoreTest, ReadsFallBackToFirstKeyAndWritesGoToLast)
     EXPECT_EQ(7u, read);
 
     EXPECT_EQ(ERROR_SUCCESS, store.WriteString("Color", "red"));
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("Specific", "Color", type, bytes));
-    EXPECT_EQ(DWORD(REG_SZ), type);
-    EXPECT_EQ(std::string("red", 4), bytes); // the terminator is counted in the size
-    ASSERT_TRUE(key.GetRaw("General", "Color", type, bytes));
-    EXPECT_EQ(std::string("blue", 5), bytes);
+    TRawValue value;
+    ASSERT_TRUE(key.Get("Specific", "Color", value));
+    EXPECT_EQ(DWORD(REG_SZ), value.type);
+    EXPECT_EQ(std::string("red", 4), value.bytes); // the terminator is counted in the size
+    ASSERT_TRUE(key.Get("General", "Color", value));
+    EXPECT_EQ(std::string("blue", 5), value.bytes);
     EXPECT_EQ(ERROR_SUCCESS, store.ReadString("Color", text));
     EXPECT_EQ(text, "red");
 
@@ -165,7 +158,7 @@ TEST_F(RegistryStoreTest, WrongTypesNeverBecomeNumbers)
     }
     THeapStringList list;
     EXPECT_EQ(ERROR_SUCCESS, store.ReadMultiString("ShortText", list));
-    EXPECT_THAT(Items(list), ElementsAre("ab"));
+    EXPECT_THAT(Names(list), ElementsAre("ab"));
     Close(store);
 }
 
@@ -179,16 +172,15 @@ TEST_F(RegistryStoreTest, MultiStringRoundTrip)
     written.Append("\x95\x5C.wav");
     ASSERT_EQ(ERROR_SUCCESS, store.WriteMultiString("List", written));
 
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("", "List", type, bytes));
-    EXPECT_EQ(DWORD(REG_MULTI_SZ), type);
+    TRawValue value;
+    ASSERT_TRUE(key.Get("", "List", value));
+    EXPECT_EQ(DWORD(REG_MULTI_SZ), value.type);
     static const char expected[] = "C:\\Music\\one.wav\0two.mid\0\x95\x5C.wav\0"; // and the literal's own NUL
-    EXPECT_EQ(std::string(expected, sizeof expected), bytes);
+    EXPECT_EQ(std::string(expected, sizeof expected), value.bytes);
 
     THeapStringList read;
     EXPECT_EQ(ERROR_SUCCESS, store.ReadMultiString("List", read));
-    EXPECT_THAT(Items(read), ElementsAre("C:\\Music\\one.wav", "two.mid", "\x95\x5C.wav"));
+    EXPECT_THAT(Names(read), ElementsAre("C:\\Music\\one.wav", "two.mid", "\x95\x5C.wav"));
 
     written.Clear();
     ASSERT_EQ(ERROR_SUCCESS, store.WriteMultiString("List", written));
@@ -252,9 +244,9 @@ TEST_F(RegistryStoreTest, EnumeratesNamesAndDeletesAllValues)
     ASSERT_EQ(ERROR_SUCCESS, key.SetRaw("Sub1", "x", REG_DWORD, "\0\0\0\0", 4));
     ASSERT_EQ(ERROR_SUCCESS, key.SetRaw("Sub2", "x", REG_DWORD, "\0\0\0\0", 4));
     TRegistryStore::EnumValueNames(store.FirstHandle(), names);
-    EXPECT_THAT(Items(names), UnorderedElementsAre("First", "Second"));
+    EXPECT_THAT(Names(names), UnorderedElementsAre("First", "Second"));
     EXPECT_EQ(ERROR_NO_MORE_ITEMS, TRegistryStore::EnumSubkeyNames(store.FirstHandle(), names));
-    EXPECT_THAT(Items(names), UnorderedElementsAre("Sub1", "Sub2"));
+    EXPECT_THAT(Names(names), UnorderedElementsAre("Sub1", "Sub2"));
 
     EXPECT_EQ(ERROR_SUCCESS, TRegistryStore::DeleteAllValues(store.FirstHandle()));
     TRegistryStore::EnumValueNames(store.FirstHandle(), names);
@@ -282,13 +274,12 @@ TEST_F(RegistryStoreTest, SectionsOpenSubkeysThroughACopy)
     EXPECT_EQ(nullptr, parent.FirstHandle());
     EXPECT_EQ(ERROR_INVALID_HANDLE, RegQueryInfoKeyA(parentCopyHandle, nullptr, nullptr, nullptr, nullptr, nullptr,
                                                      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
-    DWORD type = 0;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("View", "FontStyle", type, bytes));
-    EXPECT_EQ(std::string("\1\0\0\0", 4), bytes);
-    EXPECT_TRUE(key.GetRaw("View\\Inner", "Deep", type, bytes));
-    EXPECT_TRUE(key.GetRaw("", "Top", type, bytes));
-    EXPECT_FALSE(key.GetRaw("", "FontStyle", type, bytes));
+    TRawValue value;
+    ASSERT_TRUE(key.Get("View", "FontStyle", value));
+    EXPECT_EQ(std::string("\1\0\0\0", 4), value.bytes);
+    EXPECT_TRUE(key.Get("View\\Inner", "Deep", value));
+    EXPECT_TRUE(key.Get("", "Top", value));
+    EXPECT_FALSE(key.Get("", "FontStyle", value));
 
     // A parent that cannot be opened gives a section whose reads keep their defaults.
     TRegistryStore broken{{nullptr, nullptr, "Nowhere"}};

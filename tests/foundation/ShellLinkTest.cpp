@@ -1,7 +1,7 @@
 // Shell links, special folders and file-system checks on real files and shortcuts.
 #include "foundation/FileSystem.h"
-#include "foundation/ShellLink.h"
 #include "foundation/ShellFolders.h"
+#include "foundation/ShellLink.h"
 #include "foundation/StringOperations.h"
 
 #include <gmock/gmock.h>
@@ -10,80 +10,24 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "support/StringLists.h"
+#include "support/TempFolder.h"
 
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
 namespace {
 
-std::vector<std::string> Items(const THeapStringList& list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i).Text());
-    return items;
-}
+// A temporary folder as the shell helpers take it: heap strings, the folder with a trailing backslash.
+struct TLinkFolder {
+    THeapString File(const char* name) const { return temp.Path(name).c_str(); }
+    THeapString Write(const char* name, const std::string& bytes) const { return temp.File(name, bytes).c_str(); }
 
-THeapStringList ListOf(std::initializer_list<const char*> texts)
-{
-    THeapStringList list;
-    for (const char* text : texts) list.Append(text);
-    return list;
-}
-
-// A fresh folder under the temporary directory, removed with everything in it.
-class TTempFolder {
-public:
-    TTempFolder()
-    {
-        static int made = 0;
-        char base[MAX_PATH + 1] = "";
-        GetTempPathA(MAX_PATH, base);
-        char name[64];
-        std::snprintf(name, sizeof name, "kelvane-links-%lu-%d\\", static_cast<unsigned long>(GetCurrentProcessId()),
-                      ++made);
-        path = Concat(base, name);
-        CreateDirectoryA(path, nullptr);
-    }
-    TTempFolder(const TTempFolder&) = delete;
-    TTempFolder& operator=(const TTempFolder&) = delete;
-    ~TTempFolder() { RemoveTree(path); }
-
-    THeapString File(const char* name) const { return Concat(path, name); }
-
-    THeapString Write(const char* name, const std::string& bytes) const
-    {
-        THeapString file = File(name);
-        HANDLE handle = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(handle);
-        return file;
-    }
-
-    THeapString path; // ends in a backslash
-
-private:
-    static void RemoveTree(const THeapString& folder)
-    {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(Concat(folder, "*"), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                THeapString name(found.cFileName);
-                if (name == "." || name == "..") continue;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(Concat(Concat(folder, name), "\\"));
-                } else {
-                    DeleteFileA(Concat(folder, name));
-                }
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder);
-    }
+    TTempFolder temp;
+    const THeapString path = (temp.Path() + "\\").c_str();
 };
 
 // Tests run without the process entry, so COM is set up here.
@@ -92,7 +36,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
     void TearDown() override { CoUninitialize(); }
 
-    TTempFolder folder;
+    TLinkFolder folder;
 };
 
 bool SamePath(const char* a, const char* b) { return lstrcmpiA(a, b) == 0; }
@@ -148,7 +92,7 @@ TEST_F(ShellLinkTest, MissingOrDamagedShortcutsFailCleanly)
 TEST_F(ShellLinkTest, ShortcutTargetsAreFilteredByExtension)
 {
     const char* names[] = {"a.wav", "b.MID", "c.txt"};
-    TTempFolder targets;
+    TLinkFolder targets;
     for (const char* name : names) {
         THeapString target = targets.Write(name, "x");
         ASSERT_TRUE(CreateShortcut(folder.File(Concat(name, ".lnk")), target, "", nullptr, 0));
@@ -162,7 +106,7 @@ TEST_F(ShellLinkTest, ShortcutTargetsAreFilteredByExtension)
     THeapStringList wanted = ListOf({"WAV", "mid"});
     ShortcutTargetsIn(folder.path, found, &wanted);
     std::vector<std::string> expected = {targets.File("a.wav").Text(), targets.File("b.MID").Text()};
-    EXPECT_THAT(Items(found), UnorderedElementsAre(expected[0], expected[1]));
+    EXPECT_THAT(Names(found), UnorderedElementsAre(expected[0], expected[1]));
 
     ShortcutTargetsIn(folder.path, found, nullptr);
     EXPECT_EQ(3, found.Count());
@@ -189,7 +133,7 @@ TEST_F(ShellLinkTest, RecentDocumentsListsTheRecentFolder)
     THeapStringList wanted = ListOf({"KVRECENT"});
     RecentDocuments(found, &wanted);
     DeleteFileA(link);
-    EXPECT_THAT(Items(found), ElementsAre(std::string(target.Text())));
+    EXPECT_THAT(Names(found), ElementsAre(std::string(target.Text())));
 }
 
 TEST(ShellFolders, PathsEndInABackslashAndExist)
@@ -210,7 +154,7 @@ TEST(ShellFolders, PathsEndInABackslashAndExist)
 
 TEST(FileSystem, FilesAndFoldersOnDisk)
 {
-    TTempFolder folder;
+    TLinkFolder folder;
     THeapString file = folder.Write("song.wav", "x");
     EXPECT_TRUE(FileExists(file));
     EXPECT_FALSE(FileExists(folder.File("missing.wav")));

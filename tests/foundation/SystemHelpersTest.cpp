@@ -3,17 +3,18 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "DialogAnswerer.h"
 #include "foundation/FileDialogs.h"
 #include "foundation/MenuHelpers.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/SystemSound.h"
 #include "foundation/SystemText.h"
+#include "support/DialogAnswerer.h"
+#include "support/HeldKeys.h"
+#include "support/Seam.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ std::string AliasPlayedForIcon(int iconId)
 
 TEST(SystemSound, IconsAndKindsPlayTheirSystemAliases)
 {
-    TSoundPlayer previous = ReplaceSoundPlayer(RecordSound);
+    TSeam sounds(ReplaceSoundPlayer, RecordSound);
     EXPECT_EQ("SystemHand", AliasPlayedForIcon(32513));
     EXPECT_EQ("SystemQuestion", AliasPlayedForIcon(32514));
     EXPECT_EQ("SystemExclamation", AliasPlayedForIcon(32515));
@@ -57,7 +58,6 @@ TEST(SystemSound, IconsAndKindsPlayTheirSystemAliases)
     // Asynchronous, by alias, never cutting off a sound that is playing.
     EXPECT_EQ(0x12001u, played[0].flags);
     EXPECT_EQ(nullptr, played[0].module);
-    ReplaceSoundPlayer(previous);
 }
 
 TEST(SystemText, ErrorTextsAndMissingResources)
@@ -86,16 +86,14 @@ TEST(SystemChecks, VersionAndPlatformAgreeWithTheSystem)
 
 TEST(SystemChecks, KeyStateAndPaletteDevice)
 {
-    BYTE saved[256];
-    ASSERT_TRUE(GetKeyboardState(saved));
     BYTE state[256];
-    std::copy(saved, saved + 256, state);
-    state[VK_F9] = 0x80;
-    state[VK_F10] = 0x01; // toggled, not down
-    SetKeyboardState(state);
-    EXPECT_TRUE(IsKeyDown(VK_F9));
-    EXPECT_FALSE(IsKeyDown(VK_F10));
-    SetKeyboardState(saved);
+    ASSERT_TRUE(GetKeyboardState(state));
+    {
+        THeldKeys keys({VK_F9});
+        keys.Set(VK_F10, 0x01); // toggled, not down
+        EXPECT_TRUE(IsKeyDown(VK_F9));
+        EXPECT_FALSE(IsKeyDown(VK_F10));
+    }
     EXPECT_FALSE(IsKeyDown(VK_F9));
 
     HDC screen = GetDC(nullptr);
@@ -177,23 +175,13 @@ class FileDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        tempFolder = folder;
-        chosen = tempFolder + "kelvane_dialog_test.txt";
-        FILE* file = std::fopen(chosen.c_str(), "wb");
-        if (file) std::fclose(file);
         owner = CreateWindowA("STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
                               nullptr, nullptr);
         edit = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, owner, nullptr, nullptr, nullptr);
         SetForegroundWindow(owner);
         SetFocus(edit);
     }
-    void TearDown() override
-    {
-        DestroyWindow(owner);
-        DeleteFileA(chosen.c_str());
-    }
+    void TearDown() override { DestroyWindow(owner); }
 
     // Runs `ask` while a second thread answers the dialog.
     template <typename Ask> bool Answered(const char* fileName, Ask ask, std::string* offeredName = nullptr)
@@ -206,8 +194,9 @@ protected:
         return result;
     }
 
-    std::string tempFolder;
-    std::string chosen;
+    TTempFolder temp;
+    const std::string tempFolder = temp.Path() + "\\";
+    const std::string chosen = temp.File("kelvane_dialog_test.txt", "");
     HWND owner = nullptr; // owned
     HWND edit = nullptr;  // owned by owner
 };

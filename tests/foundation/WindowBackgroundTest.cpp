@@ -3,46 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "support/Surface.h"
+#include "support/TempFolder.h"
+
 namespace {
-
-const COLORREF untouched = RGB(255, 0, 255);
-
-// A screen-compatible memory surface filled with `untouched`.
-class TSurface {
-public:
-    TSurface(int width, int height) : width(width), height(height)
-    {
-        HDC screen = GetDC(nullptr);
-        dc = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        previous = SelectObject(dc, bitmap);
-        RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(untouched);
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-    }
-    ~TSurface()
-    {
-        SelectObject(dc, previous);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-    }
-    HDC Dc() const { return dc; }
-    RECT All() const { return RECT{0, 0, width, height}; }
-    COLORREF At(int x, int y) const { return GetPixel(dc, x, y); }
-
-private:
-    int width, height;
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ previous;
-};
 
 // Tile pixel (u, v) of the test wallpaper: every pixel its own colour.
 COLORREF TileColor(int u, int v) { return RGB(u * 30, v * 40, 100); }
@@ -51,31 +19,24 @@ const int tileWidth = 8;
 const int tileHeight = 6;
 
 // Writes an 8 x 6, 24-bit wallpaper file and returns its path.
-std::string WriteTileFile()
+std::string WriteTileFile(const TTempFolder& folder)
 {
-    char directory[MAX_PATH];
-    GetTempPathA(MAX_PATH, directory);
-    std::string path = std::string(directory) + "kelvane-tile.bmp";
     const int stride = (tileWidth * 3 + 3) / 4 * 4;
-    std::vector<unsigned char> bits(static_cast<size_t>(stride) * tileHeight);
+    std::string bits(static_cast<size_t>(stride) * tileHeight, '\0');
     for (int v = 0; v < tileHeight; ++v) {
-        unsigned char* row = bits.data() + (tileHeight - 1 - v) * stride;
+        char* row = &bits[(tileHeight - 1 - v) * stride];
         for (int u = 0; u < tileWidth; ++u) {
             const COLORREF c = TileColor(u, v);
-            row[u * 3] = GetBValue(c);
-            row[u * 3 + 1] = GetGValue(c);
-            row[u * 3 + 2] = GetRValue(c);
+            row[u * 3] = static_cast<char>(GetBValue(c));
+            row[u * 3 + 1] = static_cast<char>(GetGValue(c));
+            row[u * 3 + 2] = static_cast<char>(GetRValue(c));
         }
     }
     BITMAPINFOHEADER info = {sizeof info, tileWidth, tileHeight, 1, 24, BI_RGB, static_cast<DWORD>(bits.size()), 0, 0, 0, 0};
     BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof file + sizeof info + bits.size()), 0, 0,
                              static_cast<DWORD>(sizeof file + sizeof info)};
-    FILE* out = std::fopen(path.c_str(), "wb");
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info, sizeof info, 1, out);
-    std::fwrite(bits.data(), 1, bits.size(), out);
-    std::fclose(out);
-    return path;
+    return folder.File("tile.bmp", std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                                       std::string(reinterpret_cast<const char*>(&info), sizeof info) + bits);
 }
 
 TBackgroundSettings WallPaperOnly(const std::string& path, int style)
@@ -120,10 +81,10 @@ TEST(WindowBackground, LogoSitsBottomRightInFaceAndHalfHighlight)
     TSurface surface(400, 300);
     background.PaintBackground(surface.Dc(), surface.All());
     // Everything left of and above the logo keeps what was there.
-    EXPECT_EQ(untouched, surface.At(0, 0));
-    EXPECT_EQ(untouched, surface.At(399, 0));
-    EXPECT_EQ(untouched, surface.At(0, 299));
-    EXPECT_EQ(untouched, surface.At(200, 200));
+    EXPECT_EQ(TSurface::Untouched, surface.At(0, 0));
+    EXPECT_EQ(TSurface::Untouched, surface.At(399, 0));
+    EXPECT_EQ(TSurface::Untouched, surface.At(0, 299));
+    EXPECT_EQ(TSurface::Untouched, surface.At(200, 200));
     // The logo fills the corner up to the last pixel, in the two colours only.
     int faceCount = 0, halfCount = 0, other = 0;
     for (int y = 260; y < 300; ++y) {
@@ -159,50 +120,42 @@ TEST(WindowBackground, PaintsOnlyInsideTheClip)
     const RECT clip = {350, 250, 380, 280};
     background.PaintBackground(surface.Dc(), surface.All(), clip);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), surface.At(379, 256)); // the logo's empty top rows
-    EXPECT_EQ(untouched, surface.At(379, 252));                  // above the logo, inside the clip
-    EXPECT_EQ(untouched, surface.At(385, 285));
-    EXPECT_EQ(untouched, surface.At(345, 290));
+    EXPECT_EQ(TSurface::Untouched, surface.At(379, 252));                  // above the logo, inside the clip
+    EXPECT_EQ(TSurface::Untouched, surface.At(385, 285));
+    EXPECT_EQ(TSurface::Untouched, surface.At(345, 290));
 }
 
 TEST(WindowBackground, WallPaperLayoutsAroundTheCentredTile)
 {
-    const std::string path = WriteTileFile();
+    TTempFolder folder;
+    const std::string path = WriteTileFile(folder);
+    // Area 50 x 30: the reference tile sits at (21, 12). Each pixel: where, and which tile pixel.
+    struct TTilePixel {
+        int x, y, u, v;
+    };
+    const struct {
+        int style;
+        const char* what;
+        std::vector<TTilePixel> pixels;
+    } layouts[] = {
+        {2, "tiled", {{21, 12, 0, 0}, {13, 6, 0, 0}, {0, 0, 3, 0}, {49, 29, 4, 5}}}, // 49 = 45 + 4, 29 = 24 + 5
+        // The rows above and below are shifted left by half a tile.
+        {3, "bricks", {{21, 12, 0, 0}, {17, 6, 0, 0}, {17, 18, 0, 0}, {0, 6, 7, 0}, {0, 12, 3, 0}}},
+        // The columns to the left and right are shifted up by half.
+        {4, "hexagons", {{21, 12, 0, 0}, {13, 9, 0, 0}, {29, 9, 0, 0}, {13, 0, 0, 3}, {21, 0, 0, 0}}},
+        {1, "stretched", {{0, 0, 0, 0}, {49, 29, 7, 5}}},
+    };
     TWindowBackground background;
-    // Area 50 x 30: the reference tile sits at (21, 12).
-    TSurface tiled(50, 30);
-    background.ApplySettings(WallPaperOnly(path, 2));
-    ASSERT_TRUE(background.HasWallPaper());
-    EXPECT_FALSE(background.HasPoster());
-    background.PaintBackground(tiled.Dc(), tiled.All());
-    EXPECT_EQ(TileColor(0, 0), tiled.At(21, 12));
-    EXPECT_EQ(TileColor(0, 0), tiled.At(13, 6));
-    EXPECT_EQ(TileColor(3, 0), tiled.At(0, 0));
-    EXPECT_EQ(TileColor(4, 5), tiled.At(49, 29)); // 49 = 45 + 4, 29 = 24 + 5
-
-    TSurface block(50, 30);
-    background.ApplySettings(WallPaperOnly(path, 3));
-    background.PaintBackground(block.Dc(), block.All());
-    EXPECT_EQ(TileColor(0, 0), block.At(21, 12));
-    EXPECT_EQ(TileColor(0, 0), block.At(17, 6));  // the row above is shifted left by half a tile
-    EXPECT_EQ(TileColor(0, 0), block.At(17, 18)); // and so is the row below
-    EXPECT_EQ(TileColor(7, 0), block.At(0, 6));
-    EXPECT_EQ(TileColor(3, 0), block.At(0, 12));
-
-    TSurface hex(50, 30);
-    background.ApplySettings(WallPaperOnly(path, 4));
-    background.PaintBackground(hex.Dc(), hex.All());
-    EXPECT_EQ(TileColor(0, 0), hex.At(21, 12));
-    EXPECT_EQ(TileColor(0, 0), hex.At(13, 9)); // the column to the left is shifted up by half
-    EXPECT_EQ(TileColor(0, 0), hex.At(29, 9));
-    EXPECT_EQ(TileColor(0, 3), hex.At(13, 0));
-    EXPECT_EQ(TileColor(0, 0), hex.At(21, 0));
-
-    TSurface stretched(50, 30);
-    background.ApplySettings(WallPaperOnly(path, 1));
-    background.PaintBackground(stretched.Dc(), stretched.All());
-    EXPECT_EQ(TileColor(0, 0), stretched.At(0, 0));
-    EXPECT_EQ(TileColor(7, 5), stretched.At(49, 29));
-    DeleteFileA(path.c_str());
+    for (const auto& layout : layouts) {
+        TSurface surface(50, 30);
+        background.ApplySettings(WallPaperOnly(path, layout.style));
+        ASSERT_TRUE(background.HasWallPaper()) << layout.what;
+        EXPECT_FALSE(background.HasPoster()) << layout.what;
+        background.PaintBackground(surface.Dc(), surface.All());
+        for (const TTilePixel& pixel : layout.pixels)
+            EXPECT_EQ(TileColor(pixel.u, pixel.v), surface.At(pixel.x, pixel.y))
+                << layout.what << " at " << pixel.x << "," << pixel.y;
+    }
 }
 
 TEST(WindowBackground, BrokenFilesAreNotLoaded)
@@ -230,7 +183,7 @@ TEST(WindowBackground, BrokenFilesAreNotLoaded)
     EXPECT_FALSE(background.HasPoster());
     TSurface surface(50, 50);
     background.PaintBackground(surface.Dc(), surface.All());
-    EXPECT_EQ(untouched, surface.At(49, 49));
+    EXPECT_EQ(TSurface::Untouched, surface.At(49, 49));
 }
 
 TEST(WindowBackground, PaintingLeavesNoGdiObjectBehind)

@@ -7,22 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "DropBuilder.h"
 #include "filelists/FolderScan.h"
-#include "filelists/TempTree.h"
 #include "foundation/ShellLink.h"
 #include "framework/DropFiles.h"
+#include "support/DropBuilder.h"
+#include "support/Seam.h"
+#include "support/StringLists.h"
+#include "support/TempFolder.h"
 
 namespace {
-
-using TNames = std::vector<std::string>;
-
-TNames Names(const THeapStringList& list)
-{
-    TNames names;
-    for (int i = 0; i < list.Count(); ++i) names.push_back(list.Item(i).Text());
-    return names;
-}
 
 std::vector<HDROP> released;
 void WINAPI CountingRelease(HDROP drop)
@@ -66,7 +59,7 @@ void CALLBACK WatchNotices(HWND, UINT, UINT_PTR, DWORD)
 }
 
 int scanResult = 0;
-int FixedScan(const char*, HWND, THeapStringList& found, TDroppedFolderFilter, void*)
+int FixedScan(const char*, HWND, THeapStringList& found, TScanFilter, void*)
 {
     found.Clear();
     found.Append("C:\\found-before-the-stop.wav");
@@ -80,9 +73,6 @@ protected:
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         released.clear();
         notices.clear();
-        previousRelease = ReplaceDropRelease(&CountingRelease);
-        // The scan sits above the framework; naming it links it in, and with it the drop hook.
-        SetDroppedFolderScan(&ScanFolder);
         timer = SetTimer(nullptr, 0, 30, &WatchNotices);
         target = CreateWindowExA(0, "STATIC", "drop target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                  nullptr, nullptr, nullptr, nullptr);
@@ -95,13 +85,12 @@ protected:
     {
         DestroyWindow(target);
         KillTimer(nullptr, timer);
-        SetDroppedFolderScan(&ScanFolder);
-        ReplaceDropRelease(previousRelease);
         CoUninitialize();
     }
 
-    TTempTree tree;
-    TDropRelease previousRelease = nullptr;
+    TTempFolder tree;
+    TSeam release{ReplaceDropRelease, &CountingRelease};
+    TFolderScan scan = &ScanFolder; // what the file list box gives the drop handling
     UINT_PTR timer = 0;
     HWND target = nullptr;
     HWND child = nullptr;
@@ -113,7 +102,7 @@ protected:
 TEST_F(DropFilesTest, NamesComeInDropOrderAndLongNamesWhole)
 {
     const std::string longName = "C:\\" + std::string(300, 'n') + ".wav";
-    const TNames dropped = {tree.File("one.txt").Text(), longName, tree.File("two.wav").Text()};
+    const TNames dropped = {tree.File("one.txt"), longName, tree.File("two.wav")};
     THeapStringList out;
     out.Append("stale");
     HDROP drop = MakeDrop(dropped);
@@ -131,71 +120,71 @@ TEST_F(DropFilesTest, NamesComeInDropOrderAndLongNamesWhole)
 
 TEST_F(DropFilesTest, ShortcutsAreFollowedOrKept)
 {
-    const THeapString file = tree.File("target.wav");
-    const THeapString link = tree.Path("to target.LNK");
-    ASSERT_TRUE(CreateShortcut(link, file, "", nullptr, 0));
-    const THeapString broken = tree.File("broken.lnk", FILE_ATTRIBUTE_NORMAL, "not a shortcut");
-    const THeapString missing = tree.Path("missing.lnk");
+    const std::string file = tree.File("target.wav");
+    const std::string link = tree.Path("to target.LNK");
+    ASSERT_TRUE(CreateShortcut(link.c_str(), file.c_str(), "", nullptr, 0));
+    const std::string broken = tree.File("broken.lnk", "not a shortcut");
+    const std::string missing = tree.Path("missing.lnk");
 
     THeapStringList out;
-    EXPECT_EQ(TakeDroppedFiles(child, MakeDrop({link.Text(), broken.Text(), missing.Text()}), out), 3);
-    EXPECT_EQ(Names(out), (TNames{file.Text(), broken.Text(), missing.Text()}));
-    EXPECT_EQ(std::string(TakeDroppedFile(child, MakeDrop({link.Text()})).Text()), file.Text());
+    EXPECT_EQ(TakeDroppedFiles(child, MakeDrop({link, broken, missing}), out), 3);
+    EXPECT_EQ(Names(out), (TNames{file, broken, missing}));
+    EXPECT_EQ(std::string(TakeDroppedFile(child, MakeDrop({link})).Text()), file);
     EXPECT_EQ(released.size(), 2u);
 }
 
 TEST_F(DropFilesTest, FoldersAreExpandedWithTheFilterAndShortcutsToFoldersScanned)
 {
-    const THeapString plain = tree.File("notes.txt"); // dropped directly: kept despite the filter
+    const std::string plain = tree.File("notes.txt"); // dropped directly: kept despite the filter
     tree.Folder("music");
-    const THeapString a = tree.File("music\\a.wav");
+    const std::string a = tree.File("music\\a.wav");
     tree.File("music\\skip.txt");
     tree.Folder("music\\inner");
-    const THeapString b = tree.File("music\\inner\\b.MID");
+    const std::string b = tree.File("music\\inner\\b.MID");
     tree.Folder("linked");
-    const THeapString c = tree.File("linked\\c.wav");
-    const THeapString folderLink = tree.Path("linked folder.lnk");
-    ASSERT_TRUE(CreateShortcut(folderLink, tree.Path("linked"), "", nullptr, 0));
+    const std::string c = tree.File("linked\\c.wav");
+    const std::string folderLink = tree.Path("linked folder.lnk");
+    ASSERT_TRUE(CreateShortcut(folderLink.c_str(), tree.Path("linked").c_str(), "", nullptr, 0));
 
     THeapStringList out;
     const int count = TakeDroppedFilesExpanded(
-        child, MakeDrop({plain.Text(), tree.Path("music").Text(), folderLink.Text()}), out, extensions);
+        child, MakeDrop({plain, tree.Path("music"), folderLink}), out, extensions, scan);
     EXPECT_EQ(count, 4);
-    EXPECT_EQ(Names(out), (TNames{plain.Text(), a.Text(), b.Text(), c.Text()}));
+    EXPECT_EQ(Names(out), (TNames{plain, a, b, c}));
     EXPECT_EQ(released.size(), 1u);
     EXPECT_TRUE(notices.empty());
 }
 
 TEST_F(DropFilesTest, AnEmptyFolderGivesItsNoticeAndTheOtherItemsStay)
 {
-    const THeapString plain = tree.File("song.wav");
-    const THeapString empty = tree.Folder("empty");
+    const std::string plain = tree.File("song.wav");
+    const std::string empty = tree.Folder("empty");
     tree.File("empty\\readme.txt"); // nothing that matches the filter
 
     THeapStringList out;
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({empty.Text(), plain.Text()}), out, extensions), 1);
-    EXPECT_EQ(Names(out), TNames{plain.Text()});
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({empty, plain}), out, extensions, scan), 1);
+    EXPECT_EQ(Names(out), TNames{plain});
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_NE(notices[0].text.find(empty.Text()), std::string::npos) << notices[0].text;
+    EXPECT_NE(notices[0].text.find(empty), std::string::npos) << notices[0].text;
     EXPECT_TRUE(notices[0].withCheck);
     EXPECT_EQ(released.size(), 1u);
 }
 
 TEST_F(DropFilesTest, AFailedScanIsReportedAndAStoppedOneIsSilent)
 {
-    const THeapString plain = tree.File("song.wav");
-    const THeapString folder = tree.Folder("folder");
-    SetDroppedFolderScan(&FixedScan);
+    const std::string plain = tree.File("song.wav");
+    const std::string folder = tree.Folder("folder");
+    scan = &FixedScan;
     THeapStringList out;
 
     scanResult = 2; // the user stopped it: whatever it found is dropped, nothing is said
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions), 1);
-    EXPECT_EQ(Names(out), TNames{plain.Text()});
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder, plain}), out, extensions, scan), 1);
+    EXPECT_EQ(Names(out), TNames{plain});
     EXPECT_TRUE(notices.empty());
 
     scanResult = 3;
-    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder.Text(), plain.Text()}), out, extensions), 1);
-    EXPECT_EQ(Names(out), TNames{plain.Text()});
+    EXPECT_EQ(TakeDroppedFilesExpanded(child, MakeDrop({folder, plain}), out, extensions, scan), 1);
+    EXPECT_EQ(Names(out), TNames{plain});
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_FALSE(notices[0].withCheck); // "FaildToAddFolder" offers no "do not show again"
     EXPECT_EQ(released.size(), 2u);

@@ -3,18 +3,9 @@
 
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/HeldKeys.h"
 
 namespace {
-
-// Sets the key states GetKeyState reports on this thread.
-void SetKeys(bool control, bool shift, bool alt)
-{
-    BYTE state[256] = {};
-    state[VK_CONTROL] = control ? 0x80 : 0;
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    state[VK_MENU] = alt ? 0x80 : 0;
-    SetKeyboardState(state);
-}
 
 MSG KeyDown(HWND window, WPARAM key, UINT message = WM_KEYDOWN)
 {
@@ -33,12 +24,8 @@ bool TakeCommand(HWND shape, MSG& command)
 
 class KeyboardTableTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        SetKeys(false, false, false);
-        if (shape.Handle()) DestroyWindow(shape.Handle());
-        PumpPending();
-    }
+    void TearDown() override { CloseShape(shape); }
+    THeldKeys keys; // the modifiers GetKeyState reports on this thread
     TShape shape{nullptr, "Keys"};
 };
 
@@ -52,20 +39,20 @@ TEST_F(KeyboardTableTest, AllThreeModifiersMustMatch)
     shape.Keys().Append(FVIRTKEY | FCONTROL | FSHIFT, 'K', 301);
     MSG command;
 
-    SetKeys(true, false, false);
+    keys.Hold({VK_CONTROL});
     EXPECT_TRUE(shape.Keys().Translate(window, KeyDown(window, 'K')));
     ASSERT_TRUE(TakeCommand(window, command));
     EXPECT_EQ(static_cast<WPARAM>(0x10000 + 300), command.wParam);
     EXPECT_EQ(0, command.lParam);
 
-    SetKeys(true, true, false);
+    keys.Hold({VK_CONTROL, VK_SHIFT});
     EXPECT_TRUE(shape.Keys().Translate(window, KeyDown(window, 'K')));
     ASSERT_TRUE(TakeCommand(window, command));
     EXPECT_EQ(static_cast<WPARAM>(0x10000 + 301), command.wParam);
 
-    SetKeys(true, false, true);
+    keys.Hold({VK_CONTROL, VK_MENU});
     EXPECT_FALSE(shape.Keys().Translate(window, KeyDown(window, 'K')));
-    SetKeys(false, false, false);
+    keys.Hold({});
     EXPECT_FALSE(shape.Keys().Translate(window, KeyDown(window, 'K')));
     EXPECT_FALSE(shape.Keys().Translate(window, KeyDown(window, 'K', WM_KEYUP)));
     EXPECT_FALSE(TakeCommand(window, command));
@@ -75,7 +62,7 @@ TEST_F(KeyboardTableTest, OnlyCtrlBindingDoesNotFireWithCtrlShift)
 {
     shape.ShowModeless(0);
     shape.Keys().Append(FVIRTKEY | FCONTROL, 'S', 310);
-    SetKeys(true, true, false);
+    keys.Hold({VK_CONTROL, VK_SHIFT});
     MSG command;
     EXPECT_FALSE(shape.Keys().Translate(shape.Handle(), KeyDown(shape.Handle(), 'S')));
     EXPECT_FALSE(TakeCommand(shape.Handle(), command));
@@ -91,7 +78,7 @@ TEST_F(KeyboardTableTest, ReturnPressesTheDefaultButtonUnlessAWritableEditWantsI
     shape.ShowModeless(0);
     HWND window = shape.Handle();
     SetForegroundWindow(window);
-    SetKeys(false, false, false);
+    keys.Hold({});
     MSG command;
 
     SetFocus(multiLine.window);
@@ -108,7 +95,7 @@ TEST_F(KeyboardTableTest, ReturnPressesTheDefaultButtonUnlessAWritableEditWantsI
     }
 
     // With Ctrl down, Return is left alone even outside an edit field.
-    SetKeys(true, false, false);
+    keys.Hold({VK_CONTROL});
     SetFocus(singleLine.window);
     EXPECT_FALSE(shape.Keys().Translate(window, KeyDown(singleLine.window, VK_RETURN)));
 }

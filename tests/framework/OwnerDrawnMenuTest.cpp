@@ -8,6 +8,7 @@
 #include "framework/OwnerDrawnMenu.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/Surface.h"
 
 namespace {
 
@@ -153,29 +154,22 @@ TEST_F(TMenuShapeTest, DrawItemFillsSelectedItemsWithTheHighlightColour)
 {
     AppendMenuA(menu, MF_STRING, 401, "Draw(&D)");
     Make();
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 24);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    TSurface surface(200, 24);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_MENU;
     item.itemID = 401;
     item.itemAction = ODA_DRAWENTIRE;
-    item.hDC = dc;
+    item.hDC = surface.Dc();
     item.rcItem = RECT{0, 0, 200, 24};
     item.itemData = reinterpret_cast<ULONG_PTR>(OwnerDrawnItemAt(menu, 0));
     item.itemState = ODS_SELECTED;
     EXPECT_TRUE(SendMessageA(shape.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
-    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), GetPixel(dc, 198, 1));
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), surface.At(198, 1));
     // A checked item without an icon gets the raised square behind its check mark.
     item.itemState = ODS_CHECKED;
     EXPECT_TRUE(SendMessageA(shape.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
-    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), GetPixel(dc, 1, 19));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), surface.At(1, 19));
     // Items without an item object are left to default processing.
     item.itemData = 0;
     EXPECT_FALSE(SendMessageA(shape.Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item)));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }

@@ -3,15 +3,15 @@
 
 #include <cstring>
 
-#include "RegistryTestKey.h"
 #include "foundation/GlobalStores.h"
 #include "framework/Placement.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/SystemMenu.h"
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
 #include "framework/WorkArea.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 
@@ -35,11 +35,7 @@ public:
     }
     void Close()
     {
-        HWND window = shape.Handle();
-        if (!window || !IsWindow(window)) return;
-        DestroyWindow(window);
-        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-        PumpPending();
+        if (shape.Handle() && IsWindow(shape.Handle())) CloseShape(shape);
     }
     RECT Frame() const
     {
@@ -51,23 +47,6 @@ public:
     TFixedElement element;
     TRegistryStore store;
     TShape shape;
-};
-
-// Holds a key down (as GetKeyState sees it) for the length of a scope.
-class THeldKey {
-public:
-    explicit THeldKey(int key)
-    {
-        GetKeyboardState(saved);
-        BYTE state[256];
-        std::memcpy(state, saved, sizeof state);
-        state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~THeldKey() { SetKeyboardState(saved); }
-
-private:
-    BYTE saved[256];
 };
 
 TPlacementRecord RecordAt(const RECT& normal, UINT mode = KeepPositionCommand)
@@ -114,13 +93,12 @@ TEST(PlacementTest, StoredRecordIs56BytesAndComesBackWithPositionAndTopmost)
         stored = first.Frame();
         ASSERT_TRUE(StorePlacement(&first.shape));
 
-        DWORD type = REG_NONE;
-        std::string bytes;
-        ASSERT_TRUE(key.GetRaw("Places", placementName, type, bytes));
-        EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-        ASSERT_EQ(56u, bytes.size());
+        TRawValue value;
+        ASSERT_TRUE(key.Get("Places", placementName, value));
+        EXPECT_EQ(static_cast<DWORD>(REG_BINARY), value.type);
+        ASSERT_EQ(56u, value.bytes.size());
         TPlacementRecord record;
-        std::memcpy(&record, bytes.data(), sizeof record);
+        std::memcpy(&record, value.bytes.data(), sizeof record);
         EXPECT_EQ(44u, record.placement.length);
         EXPECT_TRUE(EqualRect(&stored, &record.placement.rcNormalPosition));
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), record.style);
@@ -149,11 +127,10 @@ TEST(PlacementTest, WithoutItsOwnStoreTheRecordGoesToSerializeOfTheApplicationSt
         EXPECT_FALSE(RestorePlacement(&shape.shape));
     }
     DestroyGlobalStores();
-    DWORD type = REG_NONE;
-    std::string bytes;
-    ASSERT_TRUE(key.GetRaw("App\\Serialize", "Main", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-    EXPECT_EQ(56u, bytes.size());
+    TRawValue value;
+    ASSERT_TRUE(key.Get("App\\Serialize", "Main", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), value.type);
+    EXPECT_EQ(56u, value.bytes.size());
 }
 
 // The shape cannot be sized, so it keeps its own size centred where the stored one was.
@@ -178,7 +155,7 @@ TEST(PlacementTest, ShiftHeldOpensAtTheDefaultPlaceWithThePositionItemsEnabled)
     WriteRecord(key, RecordAt(Sized(31, 37, size)));
     TPlacedShape shape(key);
     {
-        THeldKey shift(VK_SHIFT);
+        THeldKeys shift({VK_SHIFT});
         shape.Open();
     }
     RECT frame = shape.Frame();

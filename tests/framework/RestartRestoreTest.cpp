@@ -1,14 +1,13 @@
 // Restart restore through the real RunOnce key: registering, the command line, taking the block back.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
-#include "RegistryTestKey.h"
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
 #include "framework/RestartRestore.h"
+#include "support/RegistryTestKey.h"
 
 namespace {
 
@@ -27,44 +26,25 @@ public:
 
     static bool Get(const std::string& name, std::string& text)
     {
-        char data[1024] = "";
-        DWORD size = sizeof data - 1;
-        HKEY key = Open();
-        LONG result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
-        RegCloseKey(key);
-        text = data;
-        return result == ERROR_SUCCESS;
+        text = ReadText(RunOnceKeyPath, name.c_str());
+        return ValueExists(RunOnceKeyPath, name.c_str());
     }
     static void Set(const std::string& name, const std::string& text)
     {
-        HKEY key = Open();
-        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
-        RegCloseKey(key);
+        SetRawValue(RunOnceKeyPath, name.c_str(), REG_SZ, Sz(text));
     }
 
 private:
-    static HKEY Open()
+    static std::vector<std::pair<std::string, std::string>> TakeAll()
     {
-        HKEY key = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, RunOnceKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        return key;
-    }
-    static std::map<std::string, std::string> TakeAll()
-    {
-        std::map<std::string, std::string> taken;
-        HKEY key = Open();
-        char name[512];
-        for (DWORD index = 0, size = sizeof name; RegEnumValueA(key, index, name, &size, nullptr, nullptr, nullptr,
-                                                                nullptr) == ERROR_SUCCESS;
-             ++index, size = sizeof name)
-            if (std::string(name).compare(0, sizeof applicationName - 1, applicationName) == 0) Get(name, taken[name]);
-        for (const auto& entry : taken) RegDeleteValueA(key, entry.first.c_str());
-        RegCloseKey(key);
+        std::vector<std::pair<std::string, std::string>> taken;
+        for (const auto& value : ValuesOf(RunOnceKeyPath))
+            if (value.first.compare(0, sizeof applicationName - 1, applicationName) == 0) taken.push_back(value);
+        for (const auto& entry : taken) DeleteRawValue(RunOnceKeyPath, entry.first.c_str());
         return taken;
     }
 
-    std::map<std::string, std::string> kept;
+    std::vector<std::pair<std::string, std::string>> kept;
 };
 
 // The application store on a throwaway key and a command line of the test's choosing.
@@ -99,18 +79,17 @@ TEST_F(RestartRestoreTest, RegisteredBlockComesBackOnceThroughTheRunOnceCommandL
     std::string command;
     ASSERT_TRUE(TRunOnceEntries::Get("Kelvane1", command));
     EXPECT_EQ("\"" + ModulePath() + "\" /restore:1", command);
-    DWORD type = REG_NONE;
-    std::string stored;
-    ASSERT_TRUE(key.GetRaw("App\\Serialize", "1", type, stored));
-    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), type);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(block), sizeof block), stored);
+    TRawValue value;
+    ASSERT_TRUE(key.Get("App\\Serialize", "1", value));
+    EXPECT_EQ(static_cast<DWORD>(REG_BINARY), value.type);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(block), sizeof block), value.bytes);
 
     std::vector<unsigned char> taken;
     EXPECT_FALSE(TakeRestartData(taken)); // no "/restore" on the command line yet
     ProcessCommandLine().Parse(command.c_str());
     ASSERT_TRUE(TakeRestartData(taken));
     EXPECT_EQ(std::vector<unsigned char>(block, block + sizeof block), taken);
-    EXPECT_FALSE(key.GetRaw("App\\Serialize", "1", type, stored));
+    EXPECT_FALSE(key.Get("App\\Serialize", "1", value));
     EXPECT_FALSE(TakeRestartData(taken)); // handed out once only
 }
 
@@ -120,9 +99,8 @@ TEST_F(RestartRestoreTest, WithoutABlockOnlyTheEntryIsWritten)
     std::string command;
     ASSERT_TRUE(TRunOnceEntries::Get("Kelvane0", command));
     EXPECT_EQ("\"" + ModulePath() + "\" /restore:0", command);
-    DWORD type = REG_NONE;
-    std::string stored;
-    EXPECT_FALSE(key.GetRaw("App\\Serialize", "0", type, stored));
+    TRawValue value;
+    EXPECT_FALSE(key.Get("App\\Serialize", "0", value));
 }
 
 // Only numbered records are restart data: the switch never hands out or deletes a placement.
@@ -136,8 +114,7 @@ TEST_F(RestartRestoreTest, SwitchValueThatIsNoRestartNumberFindsNothing)
         ProcessCommandLine().Parse(line);
         EXPECT_FALSE(TakeRestartData(taken)) << line;
     }
-    DWORD type = REG_NONE;
-    std::string stored;
-    EXPECT_TRUE(key.GetRaw("App\\Serialize", "Main", type, stored));
-    EXPECT_TRUE(key.GetRaw("App\\Serialize", "7", type, stored));
+    TRawValue value;
+    EXPECT_TRUE(key.Get("App\\Serialize", "Main", value));
+    EXPECT_TRUE(key.Get("App\\Serialize", "7", value));
 }

@@ -3,6 +3,8 @@
 
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/OwnerWindow.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -39,19 +41,6 @@ public:
     bool allowClose = true;
     bool ownerEnabledWhileOpen = true;
     bool ownerEnabledAfterRefusal = true;
-};
-
-struct TOwnerWindow {
-    TOwnerWindow()
-    {
-        window = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
-                                 nullptr, nullptr, nullptr, nullptr);
-        edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, window, nullptr, nullptr,
-                               nullptr);
-    }
-    ~TOwnerWindow() { DestroyWindow(window); }
-    HWND window;
-    HWND edit;
 };
 
 } // namespace
@@ -103,26 +92,11 @@ TEST(ShapeLoopsTest, ModelessCloseTellsTheOwnerWithTheResultInTheHighWord)
     int before = ModelessShapeCount();
     shape.EndShape(3);
 
-    MSG told{};
-    bool seen = false;
-    for (int round = 0; round < 100 && !seen; ++round) {
-        MSG message;
-        while (!seen && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.hwnd == owner.window && message.message == WM_COMMAND) {
-                told = message;
-                seen = true;
-            } else if (!PreTranslateModeless(&message)) {
-                DispatchMessageA(&message);
-            }
-        }
-        Sleep(10);
-    }
-    ASSERT_TRUE(seen);
-    EXPECT_EQ(static_cast<WPARAM>((3 << 16) | 77), told.wParam);
-    EXPECT_EQ(reinterpret_cast<LPARAM>(window), told.lParam);
+    ASSERT_TRUE(WaitUntil([&] { return !owner.commands.empty(); }, 2000, "the owner's notice", &PumpPending));
+    EXPECT_EQ(static_cast<WPARAM>((3 << 16) | 77), owner.commands[0].wParam);
+    EXPECT_EQ(reinterpret_cast<LPARAM>(window), owner.commands[0].lParam);
     EXPECT_FALSE(IsWindow(window));
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
+    CloseShape(shape);
     EXPECT_EQ(before - 1, ModelessShapeCount());
 }
 
@@ -148,14 +122,15 @@ TEST(ShapeLoopsTest, ModelessShapeWhoseWindowVanishedIsTornDownByTheNextMessage)
 TEST(ShapeLoopsTest, DestroyAllShapesTellsVisibleListenersTheyAreHidden)
 {
     TFixedElement element(40, 20);
+    TShownRecorder listener;
     TShape shape(nullptr, "Forced", &element, nullptr);
     shape.ShowModeless(0);
-    shape.AddShowHideListener(&element);
+    shape.AddShowHideListener(&listener);
     ASSERT_TRUE(IsWindowVisible(shape.Handle()));
     HWND window = shape.Handle();
     DestroyAllShapes();
     EXPECT_EQ(0, ModelessShapeCount());
-    EXPECT_EQ(0, element.lastShown);
+    EXPECT_EQ(0, listener.lastShown);
     EXPECT_EQ(1, element.endCount);
     DestroyWindow(window);
 }

@@ -3,16 +3,9 @@
 
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/Wait.h"
 
 namespace {
-
-void CloseShape(TShape& shape)
-{
-    HWND window = shape.Handle();
-    DestroyWindow(window);
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
-}
 
 SIZE ClientSize(HWND window)
 {
@@ -98,8 +91,6 @@ TEST(ShapeSetupTest, EscapeCommandAsksTheSystemToClose)
     MSG posted;
     ASSERT_TRUE(PeekMessageA(&posted, window, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_NOREMOVE));
     EXPECT_EQ(static_cast<WPARAM>(SC_CLOSE), posted.wParam);
-    PumpUntil([&] { return !IsWindow(window); });
-    EXPECT_FALSE(IsWindow(window));
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window); }, 2000, "the shape closing", &PumpPending));
+    CloseShape(shape);
 }

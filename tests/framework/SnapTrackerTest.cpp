@@ -5,14 +5,15 @@
 #include <cstring>
 #include <string>
 
-#include "RegistryTestKey.h"
-#include "UnixCommand.h"
 #include "framework/Placement.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/SnapTracker.h"
 #include "framework/TestElements.h"
 #include "framework/WorkArea.h"
+#include "support/HeldKeys.h"
+#include "support/RegistryTestKey.h"
+#include "support/UnixCommand.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -48,22 +49,6 @@ public:
     HWND window; // owned
     TSnapTracker tracker;
     RECT last{};
-};
-
-class THeldKey {
-public:
-    explicit THeldKey(int key)
-    {
-        GetKeyboardState(saved);
-        BYTE state[256];
-        std::memcpy(state, saved, sizeof state);
-        state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~THeldKey() { SetKeyboardState(saved); }
-
-private:
-    BYTE saved[256];
 };
 
 void ExpectRect(const RECT& expected, const RECT& actual)
@@ -111,13 +96,13 @@ TEST(SnapTrackerTest, ShiftMovesFreelyAndReleasingItSnapsFromTheMousePosition)
     TTrackedWindow moved;
     moved.Begin({});
     {
-        THeldKey shift(VK_SHIFT);
+        THeldKeys shift({VK_SHIFT});
         EXPECT_EQ(4, moved.Step(-296, 0).left);
     }
     EXPECT_EQ(0, moved.Step(1, 0).left);   // the mouse is at 5 now: snapped
     EXPECT_EQ(15, moved.Step(10, 0).left); // at 15: free of the edge, where the mouse says
     {
-        THeldKey rightButton(VK_RBUTTON);
+        THeldKeys rightButton({VK_RBUTTON});
         EXPECT_EQ(3, moved.Step(-12, 0).left); // the mouse is at 3, unsnapped
     }
 }
@@ -138,7 +123,7 @@ TEST(SnapTrackerTest, EscapePutsTheWindowBackAndReportsNoMove)
     RECT step = moved.Step(40, 30);
     MoveWindow(moved.window, step.left, step.top, 200, 100, FALSE);
     {
-        THeldKey escape(VK_ESCAPE);
+        THeldKeys escape({VK_ESCAPE});
         EXPECT_FALSE(moved.tracker.EndTracking());
     }
     RECT frame;
@@ -194,13 +179,13 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
     GetWindowRect(window, &frame);
     int width = frame.right - frame.left, height = frame.bottom - frame.top;
     MoveWindow(window, 120, 260, width, height, TRUE);
-    BindSnapTracker(&shape);
-    BeginSnapTracking(&shape);
+    shape.SnapTracker().Bind(window);
+    shape.SnapTracker().BeginTracking();
 
     RECT proposed{120, 260, 120 + width, 260 + height};
     int toOther = 600 - 4 - proposed.right; // right edge 4 pixels short of the other window
     OffsetRect(&proposed, toOther, -7);      // top 3 pixels below the other window's top
-    TrackSnap(&shape, 0, &proposed);
+    shape.SnapTracker().Follow(0, proposed);
     EXPECT_EQ(600, proposed.right);
     EXPECT_EQ(250, proposed.top);
     EXPECT_EQ(width, proposed.right - proposed.left);
@@ -208,28 +193,19 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
     RECT area = ScreenWorkArea();
     RECT toEdge = proposed;
     OffsetRect(&toEdge, area.left + 6 - toEdge.left, 0);
-    TrackSnap(&shape, 0, &toEdge);
+    shape.SnapTracker().Follow(0, toEdge);
     EXPECT_EQ(area.left, toEdge.left);
-    EndSnapTracking(&shape);
+    shape.SnapTracker().EndTracking();
 
-    DestroyWindow(window);
+    CloseShape(shape);
     DestroyWindow(other);
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
 }
-
-namespace {
-
-// xdotool is a program of the X display, started through Wine's bridge to Unix programs.
-bool RunXdotool(const char* arguments) { return StartUnix(std::string("/usr/bin/xdotool ") + arguments); }
-
-} // namespace
 
 // A real drag on the client area under the display: it ends flush with the work area's left
 // edge and the shape stores where it went.
 TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
 {
-    if (!HaveUnixProgram("Z:\\usr\\bin\\xdotool")) GTEST_SKIP() << "no xdotool";
+    if (!HaveXdotool()) GTEST_SKIP() << "no xdotool";
     TRegistryTestKey key;
     TRegistryStore store = key.Store("Places");
     TFixedElement element(200, 100);
@@ -242,7 +218,7 @@ TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
     MoveWindow(window, 300, 200, frame.right - frame.left, frame.bottom - frame.top, TRUE);
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(window);
-    PumpUntil([] { return false; });
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000, "the shape coming to the front"));
 
     RECT area = ScreenWorkArea();
     POINT client{40, 40};
@@ -256,20 +232,15 @@ TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
                   client.x - travel, client.y + 20);
     ASSERT_TRUE(RunXdotool(arguments));
 
-    DWORD type = REG_NONE;
-    std::string bytes;
-    for (int round = 0; round < 10 && !key.GetRaw("Places", "Dragged", type, bytes); ++round) PumpUntil([&] {
-        return key.GetRaw("Places", "Dragged", type, bytes);
-    });
+    TRawValue value;
+    EXPECT_TRUE(WaitUntil([&] { return key.Get("Places", "Dragged", value); }, 20000,
+                          "the dragged shape's placement being stored"));
     GetWindowRect(window, &frame);
     EXPECT_EQ(area.left, frame.left);
     EXPECT_EQ(220, frame.top); // far from every edge: where the mouse took it
-    ASSERT_EQ(sizeof(TPlacementRecord), bytes.size());
+    ASSERT_EQ(sizeof(TPlacementRecord), value.bytes.size());
     TPlacementRecord record;
-    std::memcpy(&record, bytes.data(), sizeof record);
+    std::memcpy(&record, value.bytes.data(), sizeof record);
     EXPECT_TRUE(EqualRect(&frame, &record.placement.rcNormalPosition));
-
-    DestroyWindow(window);
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
+    CloseShape(shape);
 }

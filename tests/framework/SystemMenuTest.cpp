@@ -2,21 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "foundation/MenuHelpers.h"
-#include "framework/ShapeHooks.h"
 #include "framework/ShapeLoops.h"
 #include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
+#include "support/Seam.h"
+#include "support/Wait.h"
 
 namespace {
-
-void CloseShape(TShape& shape)
-{
-    DestroyWindow(shape.Handle());
-    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
-    PumpPending();
-}
 
 UINT State(HMENU menu, UINT id) { return GetMenuState(menu, id, MF_BYCOMMAND); }
 
@@ -34,12 +28,14 @@ void MoveCursor(int x, int y)
     ASSERT_TRUE(SetCursorPos(x, y));
     POINT cursor{};
     int steady = 0;
-    for (int wait = 0; wait < 300 && steady < 5; ++wait) {
-        Sleep(10);
-        GetCursorPos(&cursor);
-        steady = cursor.x == x && cursor.y == y ? steady + 1 : 0;
-    }
-    ASSERT_EQ(5, steady) << "the pointer stays at " << cursor.x << "," << cursor.y;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            GetCursorPos(&cursor);
+            steady = cursor.x == x && cursor.y == y ? steady + 1 : 0;
+            return steady == 5;
+        },
+        3000, "the pointer staying at its new place"))
+        << "it is at " << cursor.x << "," << cursor.y;
 }
 
 bool Topmost(HWND window) { return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
@@ -101,7 +97,7 @@ TEST(SystemMenuTest, AddedItemsSitAboveCloseInOrderWithIconsAndGrayPositions)
 
 TEST(SystemMenuTest, WithoutTheLayeredFunctionThereIsNoTranslucencyItem)
 {
-    UseLayeredFunction(nullptr);
+    TSeam layered([] { UseLayeredFunction(nullptr); }, ForgetLayeredFunction);
     TFixedElement element(100, 50);
     TShape shape(nullptr, "Old", &element, nullptr);
     shape.ShowModeless(0);
@@ -114,7 +110,6 @@ TEST(SystemMenuTest, WithoutTheLayeredFunctionThereIsNoTranslucencyItem)
     SendMessageA(shape.Handle(), WM_SYSCOMMAND, TranslucencyCommand, 0);
     EXPECT_FALSE(GetWindowLongPtrA(shape.Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
     CloseShape(shape);
-    ForgetLayeredFunction();
 }
 
 TEST(SystemMenuTest, ShapeThatCannotCloseGraysCloseAndRefusesIt)
@@ -126,7 +121,7 @@ TEST(SystemMenuTest, ShapeThatCannotCloseGraysCloseAndRefusesIt)
     HMENU menu = GetSystemMenu(shape.Handle(), FALSE);
     EXPECT_TRUE(State(menu, SC_CLOSE) & MF_GRAYED);
     EXPECT_EQ(-1, SendMessageA(shape.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0));
-    PumpUntil([] { return false; });
+    PumpPending(); // whatever the refusal posted
     EXPECT_TRUE(IsWindow(shape.Handle()));
     CloseShape(shape);
 
@@ -134,7 +129,7 @@ TEST(SystemMenuTest, ShapeThatCannotCloseGraysCloseAndRefusesIt)
     closable.ShowModeless(0);
     HWND window = closable.Handle();
     SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_TRUE(PumpUntil([window] { return !IsWindow(window); }));
+    EXPECT_TRUE(WaitUntil([window] { return !IsWindow(window); }, 2000, "the shape closing", &PumpPending));
     CloseShape(closable);
 }
 

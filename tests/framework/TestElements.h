@@ -1,12 +1,12 @@
-// Small elements and message pumps for tests of shapes and layout groups.
+// Small elements for tests of shapes and layout groups, and closing a shape as a user does.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
-
 #include "controls/Element.h"
+#include "controls/SystemIconElement.h"
 #include "framework/Shape.h"
+#include "framework/ShapeLoops.h"
 
 // An element of a fixed size that remembers where it was placed and how the shape ended.
 class TFixedElement : public TElement {
@@ -16,7 +16,6 @@ public:
     SIZE Measure(TShape*, HDC) override { return SIZE{width, height}; }
     void Place(TShape*, int x, int y) override { placedAt = POINT{x, y}; ++placeCount; }
     void Ended(int resultCode) override { endedWith = resultCode; ++endCount; }
-    void ShownChanged(TShape*, bool shown) override { lastShown = shown ? 1 : 0; }
 
     int width;
     int height;
@@ -24,6 +23,14 @@ public:
     int placeCount = 0;
     int endedWith = -1;
     int endCount = 0;
+};
+
+// A show/hide listener that remembers what it was told last.
+class TShownRecorder : public TSystemIconElement {
+public:
+    TShownRecorder() : TSystemIconElement(IconApplication) {}
+    void ShownChanged(TShape*, bool shown) override { lastShown = shown ? 1 : 0; }
+
     int lastShown = -1;
 };
 
@@ -53,18 +60,10 @@ public:
     HWND window = nullptr;
 };
 
-// Handles queued messages until `done` is true or about two seconds have passed.
-inline bool PumpUntil(const std::function<bool()>& done)
+// Destroys a shape's window and lets the modeless loop tear the shape down, as a user's close would.
+inline void CloseShape(TShape& shape)
 {
-    for (int round = 0; round < 200; ++round) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-            if (done()) return true;
-        }
-        if (done()) return true;
-        Sleep(10);
-    }
-    return done();
+    if (shape.Handle()) DestroyWindow(shape.Handle());
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    PumpPending();
 }

@@ -1,34 +1,49 @@
 // The thread object: start, wait, terminate and deleting itself when done.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include "framework/CaptionFlash.h"
 #include "framework/ThreadObject.h"
+#include "support/Wait.h"
 
 namespace {
 
+// Counts its runs; a blocking one waits for an event that never comes, until it is terminated.
 class TCountingThread : public TThread {
 public:
-    explicit TCountingThread(volatile LONG* deleted = nullptr, DWORD sleep = 0) : deleted(deleted), sleep(sleep) {}
+    explicit TCountingThread(volatile LONG* deleted = nullptr, bool blocking = false)
+        : deleted(deleted), never(blocking ? CreateEventA(nullptr, TRUE, FALSE, nullptr) : nullptr) {}
     ~TCountingThread() override
     {
+        if (never) CloseHandle(never);
         if (deleted) InterlockedIncrement(deleted);
     }
     void Execute() override
     {
         sawRunning = Running();
-        Sleep(sleep);
+        if (never) WaitForSingleObject(never, INFINITE);
         ++runs;
     }
     volatile LONG* deleted;
-    DWORD sleep;
+    HANDLE never; // owned
     volatile int runs = 0;
     volatile bool sawRunning = false;
 };
 
-bool WaitFor(volatile LONG& value, LONG wanted)
+// The threads of this process: a thread that has ended is no longer among them.
+int ThreadCount()
 {
-    for (int i = 0; i < 300 && value != wanted; ++i) Sleep(10);
-    return value == wanted;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 } // namespace
@@ -45,14 +60,14 @@ TEST(ThreadObjectTest, StartWaitAndTerminate)
     EXPECT_EQ(nullptr, thread.ThreadHandle());
     EXPECT_EQ(0u, thread.ThreadId());
 
-    TCountingThread sleeper(nullptr, 10000);
-    ASSERT_TRUE(sleeper.Start(4096));
-    EXPECT_FALSE(sleeper.Wait(20));
-    EXPECT_NE(nullptr, sleeper.ThreadHandle());
-    EXPECT_TRUE(sleeper.Terminate(1));
-    EXPECT_FALSE(sleeper.Running());
-    EXPECT_EQ(nullptr, sleeper.ThreadHandle());
-    EXPECT_FALSE(sleeper.Terminate(1)); // nothing left to stop
+    TCountingThread blocked(nullptr, true);
+    ASSERT_TRUE(blocked.Start(4096));
+    EXPECT_FALSE(blocked.Wait(20));
+    EXPECT_NE(nullptr, blocked.ThreadHandle());
+    EXPECT_TRUE(blocked.Terminate(1));
+    EXPECT_FALSE(blocked.Running());
+    EXPECT_EQ(nullptr, blocked.ThreadHandle());
+    EXPECT_FALSE(blocked.Terminate(1)); // nothing left to stop
 }
 
 TEST(ThreadObjectTest, DeleteWhenDoneDeletesTheObjectOnItsThread)
@@ -61,16 +76,19 @@ TEST(ThreadObjectTest, DeleteWhenDoneDeletesTheObjectOnItsThread)
     TCountingThread* thread = new TCountingThread(&deleted);
     thread->SetDeleteWhenDone(true);
     ASSERT_TRUE(thread->Start(4096));
-    EXPECT_TRUE(WaitFor(deleted, 1));
+    EXPECT_TRUE(WaitUntil([&] { return deleted == 1; }, 3000, "the thread object deleting itself"));
 }
 
 TEST(ThreadObjectTest, CaptionFlashReturnsAtOnceAndSurvivesItsWindow)
 {
+    const int threads = ThreadCount();
+    ASSERT_GT(threads, 0);
     HWND window = CreateWindowExA(0, "STATIC", "Flash", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 100, 60, nullptr,
                                   nullptr, nullptr, nullptr);
     DWORD start = GetTickCount();
     EXPECT_TRUE(FlashCaption(window, 2, 100));
     EXPECT_LT(GetTickCount() - start, 150u);
     DestroyWindow(window);
-    Sleep(500); // the thread flashes a stale handle, harmlessly, and ends
+    // The flash goes on with a stale handle, harmlessly, and its thread ends.
+    EXPECT_TRUE(WaitUntil([&] { return ThreadCount() <= threads; }, 5000, "the flash thread's end"));
 }

@@ -7,6 +7,7 @@
 #include "framework/SystemMenu.h"
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
+#include "support/Seam.h"
 
 namespace {
 
@@ -61,12 +62,16 @@ protected:
     {
         return GetMenuState(GetSystemMenu(shape.Handle(), FALSE), TranslucencyCommand, MF_BYCOMMAND) & MF_CHECKED;
     }
-    void Read(COLORREF& key, BYTE& alpha, DWORD& flags) const
+    struct TLayering {
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+    };
+    TLayering Read() const
     {
-        key = 0;
-        alpha = 0;
-        flags = 0;
-        EXPECT_TRUE(GetLayeredWindowAttributes(shape.Handle(), &key, &alpha, &flags));
+        TLayering layering;
+        EXPECT_TRUE(GetLayeredWindowAttributes(shape.Handle(), &layering.key, &layering.alpha, &layering.flags));
+        return layering;
     }
 
     bool madeStores = false;
@@ -82,18 +87,16 @@ TEST_F(TTranslucencyTest, DefaultsGiveAlpha180AndSwitchingOffLeavesAnOpaqueWindo
     Toggle();
     EXPECT_TRUE(Layered());
     EXPECT_TRUE(Checked());
-    COLORREF key;
-    BYTE alpha;
-    DWORD flags;
-    Read(key, alpha, flags);
-    EXPECT_EQ(180, alpha);
-    EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
+    TLayering read = Read();
+    EXPECT_EQ(180, read.alpha);
+    EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), read.flags);
 
     // Full opacity is set while the window is still layered, and only then the style goes.
-    UseLayeredFunction(&RecordLayeredCall);
     recorded = {};
-    Toggle();
-    ForgetLayeredFunction();
+    {
+        TSeam layered([] { UseLayeredFunction(&RecordLayeredCall); }, ForgetLayeredFunction);
+        Toggle();
+    }
     EXPECT_EQ(1, recorded.calls);
     EXPECT_EQ(255, recorded.alpha);
     EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), recorded.flags);
@@ -106,33 +109,27 @@ TEST_F(TTranslucencyTest, OnlyTheLowByteOfTheLevelCounts)
 {
     Store("TransparentAlphaLevel", 300);
     Toggle();
-    COLORREF key;
-    BYTE alpha;
-    DWORD flags;
-    Read(key, alpha, flags);
-    EXPECT_EQ(44, alpha);
+    const TLayering read = Read();
+    EXPECT_EQ(44, read.alpha);
 }
 
 TEST_F(TTranslucencyTest, OtherStylesUseAColourKeyOfTheButtonFaceOrTheStoredColour)
 {
     Store("TransparentStyle", 1);
     Toggle();
-    COLORREF key;
-    BYTE alpha;
-    DWORD flags;
-    Read(key, alpha, flags);
-    EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY), flags);
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), key);
+    TLayering read = Read();
+    EXPECT_EQ(static_cast<DWORD>(LWA_COLORKEY), read.flags);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), read.key);
     EXPECT_TRUE(Checked());
     Toggle();
     EXPECT_FALSE(Layered());
 
     Store("TransparentColor", RGB(0x12, 0x34, 0x56));
     SetTranslucent(&shape, true);
-    Read(key, alpha, flags);
-    EXPECT_EQ(RGB(0x12, 0x34, 0x56), key);
+    read = Read();
+    EXPECT_EQ(RGB(0x12, 0x34, 0x56), read.key);
     SetAlpha(&shape, 99);
-    Read(key, alpha, flags);
-    EXPECT_EQ(99, alpha);
-    EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags);
+    read = Read();
+    EXPECT_EQ(99, read.alpha);
+    EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), read.flags);
 }

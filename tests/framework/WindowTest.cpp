@@ -25,6 +25,30 @@ public:
     std::vector<UINT> seen;
 };
 
+// A shape on the dialog road that ends itself once the icons the road gives its window are there.
+class TDialogHostedShape : public TShape {
+public:
+    TDialogHostedShape() : TShape(nullptr, "Hosted") {}
+    void OnSetupDone() override { PostMessageA(hwnd, WM_APP, 0, 0); } // after the posted WM_SETICONs
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_APP) return TShape::DialogProc(message, wParam, lParam);
+        smallIcon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
+        EndShape(IDOK);
+        return TRUE;
+    }
+    HICON smallIcon = nullptr;
+};
+
+bool IconAlive(HICON icon)
+{
+    ICONINFO info;
+    if (!icon || !GetIconInfo(icon, &info)) return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
 } // namespace
 
 TEST(WindowTest, SecondRegistrationOfANameChangesNothing)
@@ -72,6 +96,24 @@ TEST(WindowTest, WindowLongBindsAtCreateAndServicesAnswer)
 
     EXPECT_EQ(-1, TWindow::WindowTextOf(window, text));
     EXPECT_STREQ("", text);
+}
+
+// The icons the dialog road gives the hosting window are the shape's, and go with it.
+TEST(WindowTest, ADialogHostedShapeReleasesTheIconsItGaveItsWindow)
+{
+    struct {
+        DLGTEMPLATE dialog;
+        WORD menu, windowClass, title;
+    } hosting = {{WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0, 120, 40}, 0, 0, 0};
+    HICON smallIcon = nullptr;
+    {
+        TDialogHostedShape shape;
+        EXPECT_EQ(IDOK, DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &hosting.dialog, nullptr,
+                                                &TShape::PreDlgProc, reinterpret_cast<LPARAM>(&shape)));
+        smallIcon = shape.smallIcon;
+        ASSERT_TRUE(IconAlive(smallIcon));
+    }
+    EXPECT_FALSE(IconAlive(smallIcon));
 }
 
 TEST(WindowTest, MessagesBeforeCreateNeverReachTheShape)

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "DropBuilder.h"
+#include "support/DropBuilder.h"
 
 namespace {
 

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <string>
 
 #include "foundation/RegistryStore.h"
+#include "support/RegistryValues.h"
 
 class TRegistryTestKey {
 public:
@@ -17,7 +19,7 @@ public:
         std::snprintf(unique, sizeof unique, "%lu_%lu_%d", static_cast<unsigned long>(GetCurrentProcessId()),
                       static_cast<unsigned long>(GetTickCount()), ++serial);
         path = std::string(ContainerPath) + "\\" + unique;
-        RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
     }
     ~TRegistryTestKey() { Remove(); }
     TRegistryTestKey(const TRegistryTestKey&) = delete;
@@ -26,7 +28,7 @@ public:
     // Deletes the whole tree, then the containers if nothing else is left in them.
     void Remove()
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
         if (DeleteIfEmpty(ContainerPath)) DeleteIfEmpty(MakerPath);
     }
 
@@ -42,39 +44,23 @@ public:
         return TRegistryStore{{nullptr, HKEY_CURRENT_USER, Path(relative).c_str()}};
     }
 
-    bool KeyExists(const std::string& relative = "") const
-    {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        RegCloseKey(key);
-        return true;
-    }
+    bool KeyExists(const std::string& relative = "") const { return ::KeyExists(Path(relative)); }
 
     LONG SetRaw(const std::string& relative, const char* name, DWORD type, const void* data, DWORD size) const
     {
-        HKEY key = nullptr;
-        LONG result = RegCreateKeyExA(HKEY_CURRENT_USER, Path(relative).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                      nullptr, &key, nullptr);
-        if (result != ERROR_SUCCESS) return result;
-        result = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-        RegCloseKey(key);
-        return result;
+        return SetRawValue(Path(relative), name, type, std::string(static_cast<const char*>(data), size));
     }
 
-    // The stored bytes of a value, or false when the key or value is missing.
-    bool GetRaw(const std::string& relative, const char* name, DWORD& type, std::string& bytes) const
+    // The stored type and bytes of a value, or false when the key or value is missing.
+    bool Get(const std::string& relative, const char* name, TRawValue& value) const
     {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, Path(relative).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        DWORD size = 0;
-        LONG result = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
-        if (result == ERROR_SUCCESS) {
-            bytes.assign(size, '\0');
-            result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&bytes[0]), &size);
-            bytes.resize(size);
-        }
-        RegCloseKey(key);
-        return result == ERROR_SUCCESS;
+        return GetRawValue(Path(relative), name, value);
+    }
+
+    // A subkey's values in enumeration order, each name with its data as text (up to its first NUL).
+    std::vector<std::pair<std::string, std::string>> Values(const std::string& relative) const
+    {
+        return ValuesOf(Path(relative));
     }
 
     static constexpr const char* MakerPath = "Software\\Orvik";

@@ -11,6 +11,8 @@
 #include <atomic>
 #include <string>
 
+#include "support/Wait.h"
+
 class TDialogAnswerer {
 public:
     // Starts answering for the calling thread; `fileName` null presses Cancel.
@@ -44,38 +46,43 @@ private:
         return FALSE;
     }
 
+    // The visible dialog on top of the test thread's windows, if any.
+    HWND TopDialog() const
+    {
+        HWND dialog = nullptr;
+        EnumThreadWindows(threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
+        return dialog;
+    }
+
     static DWORD WINAPI Run(void* self) { return static_cast<TDialogAnswerer*>(self)->Answer(); }
 
     DWORD Answer()
     {
-        for (int attempt = 0; attempt < 1200; ++attempt) {
-            Sleep(100);
+        const DWORD giveUpAt = GetTickCount() + 120000;
+        for (;;) {
             HWND dialog = nullptr;
-            EnumThreadWindows(threadId, TakeDialog, reinterpret_cast<LPARAM>(&dialog));
-            if (!dialog) {
-                if (answered) return 0;
-                continue;
-            }
+            const DWORD left = giveUpAt - GetTickCount();
+            if (static_cast<LONG>(left) <= 0 || !WaitUntil([&] { return (dialog = TopDialog()) != nullptr; },
+                                                             answered ? 0 : left, "a dialog"))
+                return 0; // gone after an answer, or never came
+            // A message sent to the dialog comes back once it has finished its set-up and waits in its loop.
+            SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
             if (!GetDlgItem(dialog, cmb13) && !GetDlgItem(dialog, edt1)) {
                 ++otherBoxes; // a box of the dialog's own, such as a complaint about the name
                 PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-                Sleep(300);
-                continue;
+            } else {
+                if (!answered) TakeOfferedName(dialog);
+                const bool accept = fileName && !(answered && otherBoxes > 2);
+                if (accept) {
+                    SetDlgItemTextA(dialog, cmb13, fileName);
+                    SetDlgItemTextA(dialog, edt1, fileName);
+                }
+                PostMessageA(dialog, WM_COMMAND, accept ? IDOK : IDCANCEL, 0);
+                answered = true;
             }
-            if (!answered) {
-                Sleep(300); // let the dialog finish its set-up
-                TakeOfferedName(dialog);
-            }
-            const bool accept = fileName && !(answered && otherBoxes > 2);
-            if (accept) {
-                SetDlgItemTextA(dialog, cmb13, fileName);
-                SetDlgItemTextA(dialog, edt1, fileName);
-            }
-            PostMessageA(dialog, WM_COMMAND, accept ? IDOK : IDCANCEL, 0);
-            answered = true;
-            Sleep(400);
+            // Answered: the dialog goes, or a box of its own comes up over it.
+            WaitUntil([&] { return TopDialog() != dialog; }, 5000, "the dialog's answer");
         }
-        return 0;
     }
 
     void TakeOfferedName(HWND dialog)
