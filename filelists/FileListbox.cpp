@@ -129,7 +129,7 @@ bool TFileListbox::ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
                            message == WM_DROPFILES;
     const bool owned = keyOrDrop && window && GetPropA(window, ownerProperty) != nullptr;
     if (owned && Busy()) {
-        if (message == WM_DROPFILES) DragFinish(reinterpret_cast<HDROP>(wParam));
+        if (message == WM_DROPFILES) RefuseDrop(reinterpret_cast<HDROP>(wParam));
         result = 0;
         return true;
     }

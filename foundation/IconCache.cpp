@@ -254,11 +254,11 @@ bool ShowsOwnIcons(const char* extension)
     const THeapString typeName = ClassesRootDefault(Concat(".", extension));
     if (typeName.IsEmpty()) return false;
     if (std::strstr(DefaultIconOfType(typeName), "%1")) return true;
-    HKEY handler;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, Concat(typeName, "\\shellex\\IconHandler"), 0, KEY_QUERY_VALUE, &handler) !=
+    HKEY opened;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, Concat(typeName, "\\shellex\\IconHandler"), 0, KEY_QUERY_VALUE, &opened) !=
         ERROR_SUCCESS)
         return false;
-    RegCloseKey(handler);
+    const TOwnedKey handler(opened); // only that it is there counts
     return true;
 }
 

@@ -81,6 +81,8 @@ void ExpandFolder(const char* folder, HWND owner, const THeapStringList& extensi
 
 } // namespace
 
+void RefuseDrop(HDROP drop) { dropRelease(drop); }
+
 THeapString FollowShortcut(const char* name)
 {
     if (lstrcmpiA(ExtensionOf(name), "lnk") != 0) return THeapString(name);

@@ -23,6 +23,9 @@ int TakeDroppedFiles(HWND target, HDROP drop, THeapStringList& out);
 int TakeDroppedFilesExpanded(HWND target, HDROP drop, THeapStringList& out, const THeapStringList& extensions,
                              TFolderScan scan);
 
+// Releases a drop that the target does not take.
+void RefuseDrop(HDROP drop);
+
 // The shortcut rule on one name.
 THeapString FollowShortcut(const char* name);
 
