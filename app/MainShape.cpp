@@ -152,8 +152,9 @@ void TMainShape::ShowSettings()
         CentreShape(this);
     else if (IsCheckedCommand(systemMenu, MousePositionCommand))
         PlaceShapeAtMouse(this);
-    ShowWindow(hwnd, SW_SHOWNORMAL);
+    // Enabled first, so that it never shows greyed, even for a moment.
     EnableWindow(hwnd, TRUE);
+    ShowWindow(hwnd, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd);
 }
 
