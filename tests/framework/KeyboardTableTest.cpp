@@ -98,6 +98,7 @@ TEST_F(KeyboardTableTest, ReturnPressesTheDefaultButtonUnlessAWritableEditWantsI
     keys.Hold({VK_CONTROL});
     SetFocus(singleLine.window);
     EXPECT_FALSE(shape.Keys().Translate(window, KeyDown(singleLine.window, VK_RETURN)));
+    CloseShape(shape); // its teardown tells these elements, which die before the fixture's TearDown
 }
 
 TEST_F(KeyboardTableTest, AltF5NeedsTheAlwaysOnTopItem)
