@@ -14,9 +14,11 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8                      # gives Wine cod
 export PULSE_RUNTIME_PATH=$KELVANE_RUN/pulse
 WINE=$KELVANE_ROOT/scripts/wine-run
 
-# Some kernels cannot execute 32-bit Linux programs, and so not 32-bit Wine; there only
-# the 64-bit build runs (the 32-bit one is still built).
-can_run_32bit() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+# The shipped program is 32-bit. A kernel without IA-32 emulation cannot execute 32-bit Wine;
+# there only the 64-bit build runs (the 32-bit one is still built). Where the kernel can,
+# install-deps.sh stops unless 32-bit Wine is installed and starts.
+kernel_runs_32bit() { "$KELVANE_ROOT/scripts/kernel-runs-32bit"; }
+can_run_32bit() { kernel_runs_32bit && /usr/lib/wine/wine --version >/dev/null 2>&1; }
 runnable_arch() { if can_run_32bit; then echo i686; else echo x86_64; fi; }
 
 say() { printf '%s\n' "$*"; }
@@ -83,9 +85,22 @@ start_wineserver() {
     done
 }
 
-# The prefix lives in the build folder; made once, then reused.
+# How the prefix is made: a prefix that the 64-bit Wine alone made has no 32-bit half, and
+# every 32-bit program fails in it ("could not load kernel32.dll"), so the record names both.
+prefix_recipe() {
+    if can_run_32bit; then echo "kelvane prefix 4: 32-bit and 64-bit Wine"; else echo "kelvane prefix 4: 64-bit Wine only"; fi
+}
+
+# The prefix lives in the build folder; made once, then reused while the recipe is the same.
 prepare_prefix() {
-    if [ -f "$WINEPREFIX/.kelvane-ready-3" ]; then return 0; fi
+    local recipe made; recipe=$(prefix_recipe)
+    made=$(cat "$WINEPREFIX/.kelvane-prefix" 2>/dev/null)
+    if [ "$made" = "$recipe" ]; then return 0; fi
+    if [ -d "$WINEPREFIX" ]; then
+        say "Making the Wine prefix again: it was made as \"${made:-an older recipe}\", this machine has \"$recipe\""
+        wineserver -k >/dev/null 2>&1 || true
+        rm -rf "$WINEPREFIX"
+    fi
     say "Making the Wine prefix in $WINEPREFIX (once, about half a minute)"
     "$WINE" wineboot --init >"$KELVANE_RUN/wineboot.log" 2>&1
     wineserver -w
@@ -104,7 +119,7 @@ prepare_prefix() {
     # A crash must end the program, not wait for someone to close Wine's crash dialog.
     "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -k; wineserver -w
-    touch "$WINEPREFIX/.kelvane-ready-3"
+    echo "$recipe" >"$WINEPREFIX/.kelvane-prefix"
 }
 
 start_services() {
