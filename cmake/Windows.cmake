@@ -89,7 +89,8 @@ add_custom_command(OUTPUT ${resource_images}
     DEPENDS ${pixmaps} ${PROJECT_SOURCE_DIR}/scripts/make-resources.py
     COMMENT "Making icons and bitmaps from the pixel maps")
 add_custom_target(kelvane_images DEPENDS ${resource_images})
-set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS "${resource_images}")
+set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS
+                            "${resource_images};${PROJECT_SOURCE_DIR}/resources/kelvane.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/resources")
 
 add_executable(kelvane WIN32 ${PROJECT_SOURCE_DIR}/app/KelvaneMain.cpp ${rc_sources})
