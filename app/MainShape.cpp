@@ -327,6 +327,7 @@ void TMainShape::OnClosing() { UpdateTrayIcon(TrayDelete); }
 
 LRESULT TMainShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (tray.OnMessage(hwnd, message, wParam)) return 0;
     switch (message) {
     case WM_CLOSE:
         CloseHelp();

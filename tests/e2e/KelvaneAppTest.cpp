@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlwapi.h>
 
 #include "KelvaneProcessTest.h"
@@ -90,6 +91,18 @@ bool ClickAt(POINT point)
     char arguments[96];
     wsprintfA(arguments, "mousemove %ld %ld click 1", point.x, point.y);
     return RunXdotool(arguments);
+}
+
+// Something is drawn where the tray icon belongs: the empty taskbar there is of one colour.
+bool TrayIconShows()
+{
+    POINT centre{};
+    if (!TrayIconCentre(centre)) return false;
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    HDC screen = GetDC(nullptr);
+    const std::vector<COLORREF> pixels = CapturePixels(screen, centre.x - size / 2, centre.y - size / 2, size, size);
+    ReleaseDC(nullptr, screen);
+    return std::any_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) { return pixel != pixels.front(); });
 }
 
 // A click on the tray icon of a playing program stops the sound; the next one starts it again.
@@ -461,4 +474,36 @@ TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
     PostMessageA(main, WM_COMMAND, 199, 0);
     ASSERT_TRUE(run.Ended(15000));
     EXPECT_TRUE(WaitUntilGone(help)) << "HELP_QUIT at Exit";
+}
+
+// Explorer builds a new taskbar after a crash, an update or a display change and broadcasts
+// "TaskbarCreated"; the icon, the program's only door, must come back then, not at the next
+// track, which never comes while the player is stopped.
+TEST_F(KelvaneAppTest, TrayIconComesBackWhenTheTaskbarIsCreatedAgain)
+{
+    if (!HaveXdotool()) GTEST_SKIP() << "no xdotool";
+    StorePlayList({Tone("again.wav", lowHz, 5.0)});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+    PostMessageA(main, WM_COMMAND, 204, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
+    ASSERT_TRUE(WaitUntil([] { return TrayIconShows(); }, 5000, "the tray icon drawn"));
+
+    // The shell forgets the icon, as a new taskbar starts without it.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = main;
+    icon.uID = 9000;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_TRUE(WaitUntil([] { return !TrayIconShows(); }, 5000, "the tray icon gone"));
+
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    EXPECT_TRUE(WaitUntil([] { return TrayIconShows(); }, 5000, "the tray icon back"));
+    POINT centre{};
+    ASSERT_TRUE(TrayIconCentre(centre));
+    ASSERT_TRUE(ClickAt(centre));
+    EXPECT_TRUE(WaitForPlayerState(main, 1, 5000)) << "a click on the icon that came back starts playback";
 }
