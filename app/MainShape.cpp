@@ -333,6 +333,13 @@ LRESULT TMainShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CloseHelp();
         if (deviceId != 0) StopPlayback();
         break;
+    // Log-off and shutdown send no WM_CLOSE, and the process is ended once WM_ENDSESSION
+    // returns: the player closes as for WM_CLOSE before that. The start-up shortcut stays.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        return 0;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETNONCLIENTMETRICS) menus->RecomputeMetrics();
         break;

@@ -93,6 +93,19 @@ bool ClickAt(POINT point)
     return RunXdotool(arguments);
 }
 
+// Records 1.8 s from now: what was on its way to the sink when the player stopped ends at
+// once, and nothing plays after it.
+void ExpectTheSoundHasStopped()
+{
+    TSinkRecording silence;
+    EXPECT_TRUE(RecordUntil(silence, [](const std::string& windows) { return windows.size() >= 90; }, 10000,
+                            "1.8 s recorded after the stop"));
+    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
+    const size_t drained = std::min(quiet.find('.'), quiet.size());
+    EXPECT_LE(drained, 25u) << quiet;
+    EXPECT_EQ(SoundBursts(quiet.substr(drained), 3), 0) << quiet;
+}
+
 // Something is drawn where the tray icon belongs: the empty taskbar there is of one colour.
 bool TrayIconShows()
 {
@@ -112,14 +125,7 @@ void ExpectTrayClicksStopAndRestartTheSound(HWND main)
     ASSERT_TRUE(TrayIconCentre(icon));
     ASSERT_TRUE(ClickAt(icon));
     ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
-    TSinkRecording silence;
-    EXPECT_TRUE(RecordUntil(silence, [](const std::string& windows) { return windows.size() >= 90; }, 10000,
-                            "1.8 s recorded after the stop"));
-    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
-    // What was on its way to the sink when the player stopped ends at once; nothing plays after it.
-    const size_t drained = std::min(quiet.find('.'), quiet.size());
-    EXPECT_LE(drained, 25u) << quiet;
-    EXPECT_EQ(SoundBursts(quiet.substr(drained), 3), 0) << quiet;
+    ExpectTheSoundHasStopped();
 
     // A little aside from the first click, so that the two are never taken for a double click.
     ASSERT_TRUE(ClickAt(POINT{icon.x - 5, icon.y}));
@@ -506,4 +512,28 @@ TEST_F(KelvaneAppTest, TrayIconComesBackWhenTheTaskbarIsCreatedAgain)
     ASSERT_TRUE(TrayIconCentre(centre));
     ASSERT_TRUE(ClickAt(centre));
     EXPECT_TRUE(WaitForPlayerState(main, 1, 5000)) << "a click on the icon that came back starts playback";
+}
+
+// Log-off and shutdown send WM_QUERYENDSESSION, then WM_ENDSESSION, never WM_CLOSE, and end the
+// process after that: the player stops and closes in WM_ENDSESSION, and the start-up shortcut
+// stays, so that the next logon starts it again.
+TEST_F(KelvaneAppTest, LogOffStopsTheSoundAndKeepsTheShortcut)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    StorePlayList({Tone("session.wav", lowHz, 10.0)});
+    const std::string shortcut = StartupShortcutPath();
+    ASSERT_TRUE(TTempFolder::Write(shortcut, "stands in for the shortcut"));
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the player never holds up a log-off";
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr));
+    ExpectTheSoundHasStopped();
+    EXPECT_FALSE(IsWindow(main)) << "closed as for WM_CLOSE";
+    EXPECT_TRUE(FileExists(shortcut));
+    EXPECT_TRUE(run.EndedCleanly());
 }
