@@ -14,6 +14,7 @@
 #include "foundation/IconCache.h"
 #include "foundation/LocalClock.h"
 #include "foundation/PathOperations.h"
+#include "foundation/ProgramHelp.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
@@ -187,10 +188,10 @@ void TMainShape::CancelSettings()
 void TMainShape::ShowHelp()
 {
     MessageBeep(MB_ICONASTERISK);
-    WinHelpA(hwnd, HelpFilePath(), HELP_INDEX, 0);
+    OpenHelp(hwnd, HelpFilePath(), HELP_INDEX, 0);
 }
 
-void TMainShape::CloseHelp() { WinHelpA(hwnd, HelpFilePath(), HELP_QUIT, 0); }
+void TMainShape::CloseHelp() { OpenHelp(hwnd, HelpFilePath(), HELP_QUIT, 0); }
 
 void TMainShape::ExitProgram()
 {

@@ -58,7 +58,7 @@ if(e2e_sources)
     target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
                                                  KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
-        add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
+        add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP and its page
     endif()
     add_dependencies(e2e_tests kelvane list_orders ${probes}) # the whole-program tests start real programs
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)

@@ -9,14 +9,14 @@
 
 #include <objbase.h>
 #include <shellapi.h>
-#include <shlwapi.h>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
+#include "ReportedWindowsVersion.h"
+#include "ShellOpenRecorder.h"
 #include "SinkRecording.h"
 #include "foundation/ShellLink.h"
 #include "support/ChildProcess.h"
-#include "support/SavedValue.h"
 #include "support/ScreenPixels.h"
 #include "support/TempFolder.h"
 #include "support/UnixCommand.h"
@@ -135,30 +135,6 @@ void ExpectTrayClicksStopAndRestartTheSound(HWND main)
                             "1.5 s recorded after the start"));
     const std::string resumed = ToneWindows(again.Stop(), splitHz);
     EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
-}
-
-// The Windows version that Wine tells the programs started from now on, for one test; the
-// prefix's own setting comes back at the end.
-class TReportedWindowsVersion {
-public:
-    explicit TReportedWindowsVersion(const char* version) : setting("Software\\Wine", "Version")
-    {
-        setting.SetText(version);
-    }
-
-private:
-    TSavedValue setting;
-};
-
-// The major Windows version that a newly started program finds, as the entry probe records it.
-DWORD MajorVersionOfANewProgram()
-{
-    const char probeKey[] = "Software\\Orvik\\KelvaneTest\\EntryProbe";
-    if (RunProcess("\"" + ProgramBesideTests("EntryProbe.exe") + "\"") != 7) return 0;
-    TRawValue version;
-    const bool found = GetRawValue(probeKey, "WindowsVersion", version) && version.bytes.size() == sizeof(DWORD);
-    SHDeleteKeyA(HKEY_CURRENT_USER, probeKey);
-    return found ? *reinterpret_cast<const DWORD*>(version.bytes.data()) / 100 : 0;
 }
 
 } // namespace
@@ -461,10 +437,14 @@ TEST_F(KelvaneAppTest, VersionWindowOpensOnceWithThePaddedBuildStamp)
     EXPECT_TRUE(WaitUntilGone(version, 5000));
 }
 
-TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
+// Windows XP has WinHelp: Help opens the .HLP in it, and Exit closes it again.
+TEST_F(KelvaneAppTest, HelpOnWindowsXpOpensWinHelpAndExitClosesIt)
 {
     if (GetFileAttributesA(ProgramBesideTests("Kelvane.HLP").c_str()) == INVALID_FILE_ATTRIBUTES)
         GTEST_SKIP() << "no help file beside the program";
+    const TReportedWindowsVersion reported("winxp");
+    ASSERT_EQ(MajorVersionOfANewProgram(), 5u);
+    TShellOpenRecorder pages(".html");
     SilenceNotice("Unregister");
     TKelvaneRun run("/restore");
     HWND main = run.MainWindow();
@@ -476,10 +456,39 @@ TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
     char title[256] = "";
     GetWindowTextA(help, title, sizeof title);
     EXPECT_NE(std::string(title).find("Kelvane"), std::string::npos) << title;
+    EXPECT_FALSE(pages.Opened()) << "WinHelp, not the page";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
     ASSERT_TRUE(run.Ended(15000));
     EXPECT_TRUE(WaitUntilGone(help)) << "HELP_QUIT at Exit";
+}
+
+// Windows Vista to 11 have no WinHelp: the tray menu's Help (and F1, which sends the same
+// command) and "/?" open the page beside the program with the user's browser. The ".html"
+// type is pointed, for this test only, at the entry probe, which records what it was given.
+TEST_F(KelvaneAppTest, HelpFromWindowsVistaOnOpensThePageBesideTheProgram)
+{
+    const std::string page = ProgramBesideTests("Kelvane.html");
+    if (GetFileAttributesA(page.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no help page beside the program";
+    const TReportedWindowsVersion reported("win10");
+    ASSERT_EQ(MajorVersionOfANewProgram(), 10u);
+    SilenceNotice("Unregister");
+    {
+        TShellOpenRecorder pages(".html");
+        TKelvaneRun run("/restore");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        PostMessageA(main, WM_COMMAND, 9, 0);
+        const std::string opened = pages.WaitForOpened(15000);
+        EXPECT_EQ(0, lstrcmpiA(opened.c_str(), page.c_str())) << opened;
+        EXPECT_EQ(FindWindowA("MS_WINHELP", nullptr), nullptr);
+        PostMessageA(main, WM_COMMAND, 199, 0);
+        ASSERT_TRUE(run.EndedCleanly());
+    }
+    TShellOpenRecorder pages(".html");
+    EXPECT_EQ(RunProcess("\"" + ProgramBesideTests("kelvane.exe") + "\" /?"), static_cast<DWORD>(-1));
+    const std::string opened = pages.WaitForOpened(15000);
+    EXPECT_EQ(0, lstrcmpiA(opened.c_str(), page.c_str())) << opened;
 }
 
 // Explorer builds a new taskbar after a crash, an update or a display change and broadcasts
