@@ -1,9 +1,9 @@
 // The application's entry points that the library's process entry calls.
 #include <memory>
 
-#include "app/Commands.h"
 #include "app/MainShape.h"
 #include "app/ProgramInfo.h"
+#include "app/RunningCopy.h"
 #include "app/StartLock.h"
 #include "app/VersionWindow.h"
 #include "controls/MessageBox.h"
@@ -14,16 +14,6 @@
 namespace {
 
 const DWORD startWaitMs = 20000;
-
-// The window found may be one of the running copy's boxes, which share its title: the
-// command goes to the window that owns them all.
-bool HandToRunningCopy()
-{
-    HWND running = FindWindowA("ShapeClass", ProductName);
-    if (!running) return false;
-    PostMessageA(GetAncestor(running, GA_ROOTOWNER), WM_COMMAND, MAKEWPARAM(CommandSettings, 1), 0);
-    return true;
-}
 
 } // namespace
 

@@ -14,6 +14,7 @@
 #include "foundation/IconCache.h"
 #include "foundation/LocalClock.h"
 #include "foundation/PathOperations.h"
+#include "foundation/ProgramHelp.h"
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
@@ -187,10 +188,10 @@ void TMainShape::CancelSettings()
 void TMainShape::ShowHelp()
 {
     MessageBeep(MB_ICONASTERISK);
-    WinHelpA(hwnd, HelpFilePath(), HELP_INDEX, 0);
+    OpenHelp(hwnd, HelpFilePath(), HELP_INDEX, 0);
 }
 
-void TMainShape::CloseHelp() { WinHelpA(hwnd, HelpFilePath(), HELP_QUIT, 0); }
+void TMainShape::CloseHelp() { OpenHelp(hwnd, HelpFilePath(), HELP_QUIT, 0); }
 
 void TMainShape::ExitProgram()
 {
@@ -327,11 +328,19 @@ void TMainShape::OnClosing() { UpdateTrayIcon(TrayDelete); }
 
 LRESULT TMainShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (tray.OnMessage(hwnd, message, wParam)) return 0;
     switch (message) {
     case WM_CLOSE:
         CloseHelp();
         if (deviceId != 0) StopPlayback();
         break;
+    // Log-off and shutdown send no WM_CLOSE, and the process is ended once WM_ENDSESSION
+    // returns: the player closes as for WM_CLOSE before that. The start-up shortcut stays.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) SendMessageA(hwnd, WM_CLOSE, 0, 0);
+        return 0;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETNONCLIENTMETRICS) menus->RecomputeMetrics();
         break;

@@ -89,7 +89,8 @@ add_custom_command(OUTPUT ${resource_images}
     DEPENDS ${pixmaps} ${PROJECT_SOURCE_DIR}/scripts/make-resources.py
     COMMENT "Making icons and bitmaps from the pixel maps")
 add_custom_target(kelvane_images DEPENDS ${resource_images})
-set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS "${resource_images}")
+set_source_files_properties(${rc_sources} PROPERTIES OBJECT_DEPENDS
+                            "${resource_images};${PROJECT_SOURCE_DIR}/resources/kelvane.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_BINARY_DIR}/resources")
 
 add_executable(kelvane WIN32 ${PROJECT_SOURCE_DIR}/app/KelvaneMain.cpp ${rc_sources})
@@ -97,14 +98,16 @@ add_dependencies(kelvane kelvane_images)
 target_link_libraries(kelvane PRIVATE vantry_winmain kelvane_app)
 set_target_properties(kelvane PROPERTIES OUTPUT_NAME kelvane)
 
-# The help file that WinHelpA opens beside the program, written from its text source.
+# The help beside the program, written from its text source: the file that WinHelpA opens, and
+# the same help as the page that opens in the browser where the system has no WinHelp.
 set(KELVANE_HELP_FILE ${CMAKE_BINARY_DIR}/Kelvane.HLP)
-add_custom_command(OUTPUT ${KELVANE_HELP_FILE}
+set(KELVANE_HELP_PAGE ${CMAKE_BINARY_DIR}/Kelvane.html)
+add_custom_command(OUTPUT ${KELVANE_HELP_FILE} ${KELVANE_HELP_PAGE}
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make-help.py
-            ${PROJECT_SOURCE_DIR}/resources/help/Kelvane.help.txt ${KELVANE_HELP_FILE}
+            ${PROJECT_SOURCE_DIR}/resources/help/Kelvane.help.txt ${KELVANE_HELP_FILE} ${KELVANE_HELP_PAGE}
     DEPENDS ${PROJECT_SOURCE_DIR}/resources/help/Kelvane.help.txt ${PROJECT_SOURCE_DIR}/scripts/make-help.py
-    COMMENT "Writing the help file Kelvane.HLP")
-add_custom_target(kelvane_help DEPENDS ${KELVANE_HELP_FILE})
+    COMMENT "Writing the help file Kelvane.HLP and its page Kelvane.html")
+add_custom_target(kelvane_help DEPENDS ${KELVANE_HELP_FILE} ${KELVANE_HELP_PAGE})
 add_dependencies(kelvane kelvane_help)
 
 # The demo play list that the run command starts with: tones made here, nothing downloaded.

@@ -58,23 +58,26 @@ if(e2e_sources)
     target_compile_definitions(e2e_tests PRIVATE KELVANE_BIN_DIR="${CMAKE_BINARY_DIR}"
                                                  KELVANE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     if(TARGET kelvane_help)
-        add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP
+        add_dependencies(e2e_tests kelvane_help) # the help tests read and open Kelvane.HLP and its page
     endif()
     add_dependencies(e2e_tests kelvane list_orders ${probes}) # the whole-program tests start real programs
     add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
     set_tests_properties(e2e_tests PROPERTIES TIMEOUT 900 SKIP_RETURN_CODE 77)
 endif()
 
-# The shipped program: every function it imports exists on Windows XP, and its release package
-# comes out the same from two builds. Neither starts a Windows program, so the test command
-# runs them (label no-wine) even where 32-bit Wine cannot run. Commands that are executable
-# targets would run through Wine, so Python is named by its path.
+# The shipped program: every function it imports exists on Windows XP, its manifest is one
+# that XP to 11 read, and its release package comes out the same from two builds. None starts
+# a Windows program, so the test command runs them (label no-wine) even where 32-bit Wine
+# cannot run. Commands that are executable targets would run through Wine, so Python is named
+# by its path.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     add_test(NAME xp_imports
              COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-xp-imports.py --objdump ${CMAKE_OBJDUMP}
                      $<TARGET_FILE:kelvane> ${PROJECT_SOURCE_DIR}/../shared/windows-exports)
+    add_test(NAME manifest
+             COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/check-manifest.py $<TARGET_FILE:kelvane>)
     add_test(NAME release_package COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/package.sh --twice)
-    set_tests_properties(xp_imports release_package PROPERTIES LABELS no-wine)
+    set_tests_properties(xp_imports manifest release_package PROPERTIES LABELS no-wine)
     set_tests_properties(release_package PROPERTIES TIMEOUT 3600)
 endif()
 

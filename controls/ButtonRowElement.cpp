@@ -6,12 +6,13 @@
 #include "foundation/CommandLine.h"
 #include "foundation/DisplayText.h"
 #include "foundation/IconCache.h"
+#include "foundation/ProgramHelp.h"
 #include "framework/Shape.h"
 #include "framework/TransparentButton.h"
 
 namespace {
 
-THelpOpener helpOpener = WinHelpA;
+THelpOpener helpOpener = OpenHelp;
 
 const DWORD buttonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 
@@ -146,6 +147,6 @@ bool ShapeHasDefaultButton(HWND shape)
 THelpOpener ReplaceHelpOpener(THelpOpener opener)
 {
     THelpOpener previous = helpOpener;
-    helpOpener = opener ? opener : WinHelpA;
+    helpOpener = opener ? opener : OpenHelp;
     return previous;
 }

@@ -63,6 +63,6 @@ private:
 // button with the default flag, or a system button with BS_DEFPUSHBUTTON.
 bool ShapeHasDefaultButton(HWND shape);
 
-// Test seam: what opens the help file at a context (WinHelpA by default); returns the previous.
+// Test seam: what opens the help file at a context (OpenHelp by default); returns the previous.
 using THelpOpener = BOOL(WINAPI*)(HWND window, LPCSTR helpFile, UINT command, ULONG_PTR data);
 THelpOpener ReplaceHelpOpener(THelpOpener opener);

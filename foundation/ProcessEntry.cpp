@@ -2,11 +2,10 @@
 #include "foundation/ProcessEntry.h"
 
 #include "foundation/CommandLine.h"
-#include "foundation/FileSystem.h"
 #include "foundation/GlobalStores.h"
+#include "foundation/ProgramHelp.h"
 
 #include <objbase.h>
-#include <shellapi.h>
 
 #include <vector>
 
@@ -33,14 +32,12 @@ std::vector<void (*)()>& ReleaseRoutines()
     return routines;
 }
 
-// "/?" or else "/help" opens the help file beside the program and ends the process.
+// "/?" or else "/help" opens the help beside the program and ends the process; without it
+// the program starts as usual.
 void AnswerHelpSwitch()
 {
     if (FindSwitch("/?") < 0 && FindSwitch("/help") < 0) return;
-    THeapString helpFile = HelpFilePath();
-    if (!FileExists(helpFile)) return;
-    ShellExecuteA(nullptr, "open", helpFile, nullptr, nullptr, SW_SHOWNORMAL);
-    ExitProcess(static_cast<UINT>(-1));
+    if (OpenHelpDocument(HelpFilePath())) ExitProcess(static_cast<UINT>(-1));
 }
 
 void ReleaseLibraryCaches()

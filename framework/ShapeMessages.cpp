@@ -6,6 +6,7 @@
 
 #include "foundation/CommandLine.h"
 #include "foundation/Handles.h"
+#include "foundation/ProgramHelp.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
 #include "framework/Placement.h"
@@ -317,7 +318,7 @@ LRESULT TShapeMessages::Help(TShape&, UINT, WPARAM, LPARAM lParam, bool&)
     MessageBeep(MB_ICONASTERISK);
     DWORD contextId = info->dwContextId ? static_cast<DWORD>(info->dwContextId) : static_cast<DWORD>(-1);
     DWORD ids[4] = {static_cast<DWORD>(info->iCtrlId), contextId, 0, 0};
-    return WinHelpA(static_cast<HWND>(info->hItemHandle), HelpFilePath(), HELP_WM_HELP,
+    return OpenHelp(static_cast<HWND>(info->hItemHandle), HelpFilePath(), HELP_WM_HELP,
                     reinterpret_cast<ULONG_PTR>(ids));
 }
 
@@ -369,7 +370,7 @@ LRESULT TShapeMessages::Command(TShape& shape, UINT message, WPARAM wParam, LPAR
     }
     if (id == static_cast<int>(TShape::HelpMenuCommand)) {
         MessageBeep(MB_ICONASTERISK);
-        WinHelpA(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
+        OpenHelp(Handle(shape), HelpFilePath(), HELP_CONTEXTPOPUP, GetWindowContextHelpId(shape.helpWindow));
         return -1;
     }
     LRESULT result = 0;

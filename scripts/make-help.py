@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes Kelvane.HLP, a WinHelp 3.1 help file, from the UTF-8 help source text.
+"""Writes Kelvane.HLP, a WinHelp 3.1 help file, from the UTF-8 help source text, and the same
+help as one HTML page for the systems without WinHelp (Windows Vista and later).
 
 No help compiler runs on the build machines, so this writes the format directly: the
 internal file system with its directory B+ tree and the internal files |SYSTEM, |FONT,
@@ -14,8 +15,13 @@ Source markup (one paragraph per line; a blank line is an empty paragraph):
   {{Name|text}}                show the topic Name as a pop-up
 The first topic is the contents topic.
 
-Usage: make-help.py SOURCE OUTPUT
+The page holds every topic in the .HLP's words and order: the topics as sections with the
+contents topic first, jumps as links to them, and the pop-up texts at the end, each under its
+title, where their links lead. It is UTF-8, declared in the page, which every browser reads.
+
+Usage: make-help.py SOURCE OUTPUT [PAGE]
 """
+import html
 import os
 import re
 import struct
@@ -304,8 +310,60 @@ def help_file(topics, stamp):
     return struct.pack("<IiiI", 0x00035F3F, offset, -1, size) + body
 
 
+PAGE_STYLE = """body { font-family: "Meiryo", "MS PGothic", "IPAPGothic", sans-serif; line-height: 1.6;
+       max-width: 46em; margin: 1em auto; padding: 0 1em; color: #000; background: #fff; }
+h1 { font-size: 150%; border-bottom: 2px solid #369; }
+h2 { font-size: 125%; border-bottom: 1px solid #369; margin-top: 2em; }
+p { margin: 0.6em 0; }
+dl { margin-top: 2em; border-top: 1px solid #999; padding-top: 1em; }
+dt { font-weight: bold; margin-top: 0.8em; }
+dd { margin-left: 1.5em; }
+a { color: #03c; }"""
+
+
+def page_spans(spans):
+    parts = []
+    for span in spans:
+        if span[0] == "text":
+            parts.append(html.escape(span[1], quote=False))
+        else:
+            parts.append('<a href="#%s">%s</a>' % (span[1], html.escape(span[2], quote=False)))
+    return "".join(parts)
+
+
+def page_paragraphs(paragraphs):
+    """Lines follow each other without a gap, as WinHelp shows its paragraphs; an empty one leaves one."""
+    blocks, lines = [], []
+    for spans in paragraphs + [[]]:
+        if spans:
+            lines.append(page_spans(spans))
+        elif lines:
+            blocks.append("<p>%s</p>" % "<br>\n".join(lines))
+            lines = []
+    return blocks
+
+
+def help_page(topics):
+    body = []
+    for index, topic in enumerate(t for t in topics if not t.popup):
+        heading = "h1" if index == 0 else "h2"
+        body.append('<%s id="%s">%s</%s>' % (heading, topic.name, html.escape(topic.title, quote=False), heading))
+        body += page_paragraphs(topic.paragraphs)
+    popups = [t for t in topics if t.popup]
+    if popups:
+        body.append("<dl>")
+        for topic in popups:
+            body.append('<dt id="%s">%s</dt>' % (topic.name, html.escape(topic.title, quote=False)))
+            body += ["<dd>%s</dd>" % block for block in page_paragraphs(topic.paragraphs)]
+        body.append("</dl>")
+    return ("<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n"
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+            "<title>%s</title>\n<style>\n%s\n</style>\n</head>\n<body>\n%s\n</body>\n</html>\n"
+            % (html.escape(topics[0].title, quote=False), PAGE_STYLE, "\n".join(body)))
+
+
 def main(argv):
-    if len(argv) != 3:
+    if len(argv) not in (3, 4):
         sys.stderr.write(__doc__)
         return 2
     try:
@@ -320,6 +378,9 @@ def main(argv):
         return 1
     with open(argv[2], "wb") as output:
         output.write(data)
+    if len(argv) == 4:
+        with open(argv[3], "w", encoding="utf-8", newline="\r\n") as page:
+            page.write(help_page(topics))
     return 0
 
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release package build/dist/Kelvane-1.x-win32.zip: the stripped 32-bit kelvane.exe,
-# Kelvane.HLP and 読んでください.txt (code page 932), and prints its size and SHA-256. The same
+# Kelvane.HLP, its page Kelvane.html and 読んでください.txt (code page 932), checks that each is in
+# the zip, and prints its size and SHA-256. The same
 # commit gives the same bytes in any folder: every time stamp of the build is the commit's.
 # With --twice it also builds a copy of the sources in another folder, without ccache, and
 # fails unless both zips are identical; the test command runs it so.
@@ -48,9 +49,22 @@ package() {
     [ "$(pe_time_stamp "$work/files/kelvane.exe")" = 0 ] \
         || { say "FAILED: kelvane.exe carries a time stamp in its header"; return 1; }
     cp "$work/build/Kelvane.HLP" "$work/files/Kelvane.HLP"
+    cp "$work/build/Kelvane.html" "$work/files/Kelvane.html"
     sed 's/$/\r/' "$sources/resources/package/readme-ja.txt" | iconv -f UTF-8 -t CP932 >"$work/files/readme.txt"
     python3 "$sources/scripts/make-zip.py" "$zip" "$work/files/kelvane.exe=kelvane.exe" \
-        "$work/files/Kelvane.HLP=Kelvane.HLP" "$work/files/readme.txt=$README_NAME"
+        "$work/files/Kelvane.HLP=Kelvane.HLP" "$work/files/Kelvane.html=Kelvane.html" \
+        "$work/files/readme.txt=$README_NAME"
+    # What a user unpacks, read back from the zip itself.
+    python3 - "$zip" kelvane.exe Kelvane.HLP Kelvane.html "$README_NAME" <<'CHECK' || return 1
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as package:
+    names = [info.filename.encode("cp437").decode("cp932") if info.flag_bits & 0x800 == 0 else info.filename
+             for info in package.infolist()]
+missing = [name for name in sys.argv[2:] if name not in names]
+for name in missing:
+    print("FAILED: %s is not in %s" % (name, sys.argv[1]))
+sys.exit(1 if missing else 0)
+CHECK
 }
 
 sha256() { sha256sum "$1" | cut -d ' ' -f 1; }
@@ -60,6 +74,7 @@ package "$KELVANE_ROOT" "$KELVANE_BUILD/package" "$dist/$ZIP_NAME"
 files=$KELVANE_BUILD/package/files
 say "$dist/$ZIP_NAME: $(stat -c %s "$dist/$ZIP_NAME") bytes, SHA-256 $(sha256 "$dist/$ZIP_NAME")"
 say "  kelvane.exe $(stat -c %s "$files/kelvane.exe") bytes, Kelvane.HLP $(stat -c %s "$files/Kelvane.HLP") bytes," \
+    "Kelvane.html $(stat -c %s "$files/Kelvane.html") bytes," \
     "$README_NAME $(stat -c %s "$files/readme.txt") bytes; time stamps $(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S') UTC"
 [ "$twice" = 1 ] || exit 0
 
@@ -76,7 +91,7 @@ if cmp -s "$dist/$ZIP_NAME" "$twin/$ZIP_NAME"; then
     exit 0
 fi
 say "FAILED: the two builds differ:"
-for name in kelvane.exe Kelvane.HLP readme.txt; do
+for name in kelvane.exe Kelvane.HLP Kelvane.html readme.txt; do
     cmp -s "$files/$name" "$twin/work/files/$name" || say "  $name ($(cmp "$files/$name" "$twin/work/files/$name" | head -n 1))"
 done
 exit 1

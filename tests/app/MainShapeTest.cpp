@@ -1,12 +1,17 @@
-// The main shape without its window: the display-state table, the tray tip and the version text.
+// The main shape without its window: the display-state table, the tray tip and the retried
+// tray icon, and the version text.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/Commands.h"
 #include "app/MainShape.h"
 #include "app/VersionWindow.h"
+#include "support/OwnerWindow.h"
+#include "support/Seam.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -14,6 +19,70 @@ bool Grayed(HMENU menu, UINT command)
 {
     return (GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0;
 }
+
+// The shell as a busy one answers: the next `refusals` adds and changes fail, then every call
+// goes to the real notification area. Each call is kept with its tip.
+struct TShellCall {
+    DWORD message;
+    std::string tip;
+    BOOL result;
+};
+int refusals = 0;
+std::vector<TShellCall> shellCalls;
+
+BOOL WINAPI BusyShell(DWORD message, PNOTIFYICONDATAA data)
+{
+    const bool refused = message != NIM_DELETE && refusals > 0;
+    if (refused) --refusals;
+    const BOOL result = refused ? FALSE : Shell_NotifyIconA(message, data);
+    shellCalls.push_back({message, data->szTip, result});
+    return result;
+}
+
+// The tray icon under test, and the window whose timer messages go to it, as the main shape routes them.
+TTrayIcon* routedTray = nullptr;
+HWND routedWindow = nullptr;
+
+void PumpToTray()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.hwnd == routedWindow && routedTray->OnMessage(message.hwnd, message.message, message.wParam))
+            continue;
+        DispatchMessageA(&message);
+    }
+}
+
+bool AddedWithTip(const char* tip)
+{
+    for (const TShellCall& call : shellCalls)
+        if (call.message == NIM_ADD && call.result && call.tip == tip) return true;
+    return false;
+}
+
+// A timer is pending when there is one to kill.
+bool RetryPending(HWND window) { return KillTimer(window, TTrayIcon::RetryTimerId) != FALSE; }
+
+class TrayRetryTest : public ::testing::Test {
+protected:
+    TrayRetryTest() : shell(ReplaceNotifyIcon, BusyShell), owner(false)
+    {
+        refusals = 0;
+        shellCalls.clear();
+        routedTray = &tray;
+        routedWindow = owner.window;
+    }
+    ~TrayRetryTest() override
+    {
+        tray.Delete(owner.window);
+        routedTray = nullptr;
+    }
+
+    TSeam shell;
+    TOwnerWindow owner;
+    TTrayIcon tray{"Kelvane"};
+    HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
+};
 
 } // namespace
 
@@ -69,4 +138,39 @@ TEST(VersionWindowTest, TextShowsPaddedEraDateAndTime)
         EXPECT_EQ(CurrentVersionInfo(), &info);
     }
     EXPECT_EQ(CurrentVersionInfo(), nullptr);
+}
+
+// At logon the shell may refuse the add; the player keeps changing the tip meanwhile, and the
+// add tried again a second later shows the icon as it is by then.
+TEST_F(TrayRetryTest, RefusedAddIsTriedAgainWithTheTipOfNow)
+{
+    refusals = 2;
+    EXPECT_FALSE(tray.Add(owner.window, icon));
+    EXPECT_FALSE(tray.Modify(owner.window, icon, "C:\\Music\\a.wav"));
+    EXPECT_TRUE(WaitUntil([] { return AddedWithTip("C:\\Music\\a.wav"); }, 5000, "the icon added by the retry",
+                          &PumpToTray));
+    EXPECT_FALSE(RetryPending(owner.window)) << "no retry after the icon is there";
+}
+
+// A few retries and then no more; a new taskbar starts them again, and after the delete
+// nothing brings the icon back.
+TEST_F(TrayRetryTest, RetriesEndAfterAFewAndTheDeleteStopsThem)
+{
+    refusals = 1000;
+    tray.Add(owner.window, icon);
+    for (int retry = 1; retry <= TTrayIcon::MostRetries; ++retry) {
+        ASSERT_TRUE(RetryPending(owner.window)) << "before retry " << retry;
+        EXPECT_TRUE(tray.OnMessage(owner.window, WM_TIMER, TTrayIcon::RetryTimerId));
+    }
+    EXPECT_FALSE(RetryPending(owner.window));
+    EXPECT_TRUE(tray.OnMessage(owner.window, TTrayIcon::TaskbarCreatedMessage(), 0));
+    EXPECT_TRUE(RetryPending(owner.window));
+
+    EXPECT_TRUE(tray.OnMessage(owner.window, TTrayIcon::TaskbarCreatedMessage(), 0));
+    tray.Delete(owner.window);
+    EXPECT_FALSE(RetryPending(owner.window));
+    const size_t calls = shellCalls.size();
+    EXPECT_TRUE(tray.OnMessage(owner.window, TTrayIcon::TaskbarCreatedMessage(), 0));
+    EXPECT_EQ(shellCalls.size(), calls) << "no icon wanted after the delete";
+    EXPECT_FALSE(tray.OnMessage(owner.window, WM_TIMER, TTrayIcon::RetryTimerId + 1));
 }

@@ -1,13 +1,48 @@
 // Reads the built Kelvane.HLP back through the help format's own structures and checks its
-// internal files, its jumps and context numbers, and that the topics say what they should.
+// internal files, its jumps and context numbers, and that the topics say what they should;
+// and that its page, the help where there is no WinHelp, says the same.
 #include "HelpFileReader.h"
 #include "support/ChildProcess.h"
+#include "support/TempFolder.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
+
+std::string Converted(const std::string& text, UINT from, UINT to)
+{
+    const int wide = MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring characters(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()), &characters[0], wide);
+    const int bytes = WideCharToMultiByte(to, 0, characters.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(to, 0, characters.data(), wide, &converted[0], bytes, nullptr, nullptr);
+    return converted;
+}
+
+// The words of an HTML page as a reader sees them, in Shift-JIS as the .HLP holds them: tags
+// taken out, the three escaped characters given back.
+std::string PageWords(const std::string& html)
+{
+    std::string words;
+    for (size_t at = 0; at < html.size(); ++at) {
+        if (html[at] == '<') {
+            at = html.find('>', at);
+            if (at == std::string::npos) break;
+        } else if (html[at] != '\r') {
+            words += html[at];
+        }
+    }
+    for (const auto& entity : {std::make_pair("&lt;", "<"), std::make_pair("&gt;", ">"), std::make_pair("&amp;", "&")}) {
+        for (size_t at = words.find(entity.first); at != std::string::npos; at = words.find(entity.first, at + 1))
+            words.replace(at, std::string(entity.first).size(), entity.second);
+    }
+    return Converted(words, CP_UTF8, 932);
+}
 
 class HelpFile : public ::testing::Test {
 protected:
@@ -112,6 +147,27 @@ TEST_F(HelpFile, TopicsDescribeTheProgram)
         EXPECT_EQ(expected.title, topic->title);
         for (const char* phrase : expected.phrases) {
             EXPECT_NE(std::string::npos, topic->text.find(phrase)) << expected.title << ": " << phrase;
+        }
+    }
+}
+
+// Where there is no WinHelp the page is the help: every topic of the .HLP, its title and each of
+// its paragraphs, in the same words, in the encoding the page declares.
+TEST_F(HelpFile, PageHoldsEveryTopicInTheSameWords)
+{
+    const std::string page = TTempFolder::Read(ProgramBesideTests("Kelvane.html"));
+    ASSERT_FALSE(page.empty());
+    EXPECT_NE(std::string::npos, page.find("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"));
+    const std::string words = PageWords(page);
+    ASSERT_EQ(14u, help.Topics().size());
+    for (const HelpFileReader::Topic& topic : help.Topics()) {
+        EXPECT_NE(std::string::npos, words.find(topic.title)) << topic.title;
+        size_t start = 0;
+        for (size_t end = topic.text.find('\n'); start < topic.text.size(); end = topic.text.find('\n', start)) {
+            if (end == std::string::npos) end = topic.text.size();
+            const std::string paragraph = topic.text.substr(start, end - start);
+            EXPECT_NE(std::string::npos, words.find(paragraph)) << topic.title << ": " << paragraph;
+            start = end + 1;
         }
     }
 }

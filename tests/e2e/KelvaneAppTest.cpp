@@ -8,14 +8,15 @@
 #include <vector>
 
 #include <objbase.h>
-#include <shlwapi.h>
+#include <shellapi.h>
 
 #include "KelvaneProcessTest.h"
 #include "KelvaneRun.h"
+#include "ReportedWindowsVersion.h"
+#include "ShellOpenRecorder.h"
 #include "SinkRecording.h"
 #include "foundation/ShellLink.h"
 #include "support/ChildProcess.h"
-#include "support/SavedValue.h"
 #include "support/ScreenPixels.h"
 #include "support/TempFolder.h"
 #include "support/UnixCommand.h"
@@ -92,6 +93,31 @@ bool ClickAt(POINT point)
     return RunXdotool(arguments);
 }
 
+// Records 1.8 s from now: what was on its way to the sink when the player stopped ends at
+// once, and nothing plays after it.
+void ExpectTheSoundHasStopped()
+{
+    TSinkRecording silence;
+    EXPECT_TRUE(RecordUntil(silence, [](const std::string& windows) { return windows.size() >= 90; }, 10000,
+                            "1.8 s recorded after the stop"));
+    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
+    const size_t drained = std::min(quiet.find('.'), quiet.size());
+    EXPECT_LE(drained, 25u) << quiet;
+    EXPECT_EQ(SoundBursts(quiet.substr(drained), 3), 0) << quiet;
+}
+
+// Something is drawn where the tray icon belongs: the empty taskbar there is of one colour.
+bool TrayIconShows()
+{
+    POINT centre{};
+    if (!TrayIconCentre(centre)) return false;
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    HDC screen = GetDC(nullptr);
+    const std::vector<COLORREF> pixels = CapturePixels(screen, centre.x - size / 2, centre.y - size / 2, size, size);
+    ReleaseDC(nullptr, screen);
+    return std::any_of(pixels.begin(), pixels.end(), [&](COLORREF pixel) { return pixel != pixels.front(); });
+}
+
 // A click on the tray icon of a playing program stops the sound; the next one starts it again.
 void ExpectTrayClicksStopAndRestartTheSound(HWND main)
 {
@@ -99,14 +125,7 @@ void ExpectTrayClicksStopAndRestartTheSound(HWND main)
     ASSERT_TRUE(TrayIconCentre(icon));
     ASSERT_TRUE(ClickAt(icon));
     ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
-    TSinkRecording silence;
-    EXPECT_TRUE(RecordUntil(silence, [](const std::string& windows) { return windows.size() >= 90; }, 10000,
-                            "1.8 s recorded after the stop"));
-    const std::string quiet = ToneWindows(silence.Stop(), splitHz);
-    // What was on its way to the sink when the player stopped ends at once; nothing plays after it.
-    const size_t drained = std::min(quiet.find('.'), quiet.size());
-    EXPECT_LE(drained, 25u) << quiet;
-    EXPECT_EQ(SoundBursts(quiet.substr(drained), 3), 0) << quiet;
+    ExpectTheSoundHasStopped();
 
     // A little aside from the first click, so that the two are never taken for a double click.
     ASSERT_TRUE(ClickAt(POINT{icon.x - 5, icon.y}));
@@ -116,30 +135,6 @@ void ExpectTrayClicksStopAndRestartTheSound(HWND main)
                             "1.5 s recorded after the start"));
     const std::string resumed = ToneWindows(again.Stop(), splitHz);
     EXPECT_GE(SoundBursts(resumed, 10), 1) << resumed;
-}
-
-// The Windows version that Wine tells the programs started from now on, for one test; the
-// prefix's own setting comes back at the end.
-class TReportedWindowsVersion {
-public:
-    explicit TReportedWindowsVersion(const char* version) : setting("Software\\Wine", "Version")
-    {
-        setting.SetText(version);
-    }
-
-private:
-    TSavedValue setting;
-};
-
-// The major Windows version that a newly started program finds, as the entry probe records it.
-DWORD MajorVersionOfANewProgram()
-{
-    const char probeKey[] = "Software\\Orvik\\KelvaneTest\\EntryProbe";
-    if (RunProcess("\"" + ProgramBesideTests("EntryProbe.exe") + "\"") != 7) return 0;
-    TRawValue version;
-    const bool found = GetRawValue(probeKey, "WindowsVersion", version) && version.bytes.size() == sizeof(DWORD);
-    SHDeleteKeyA(HKEY_CURRENT_USER, probeKey);
-    return found ? *reinterpret_cast<const DWORD*>(version.bytes.data()) / 100 : 0;
 }
 
 } // namespace
@@ -442,10 +437,14 @@ TEST_F(KelvaneAppTest, VersionWindowOpensOnceWithThePaddedBuildStamp)
     EXPECT_TRUE(WaitUntilGone(version, 5000));
 }
 
-TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
+// Windows XP has WinHelp: Help opens the .HLP in it, and Exit closes it again.
+TEST_F(KelvaneAppTest, HelpOnWindowsXpOpensWinHelpAndExitClosesIt)
 {
     if (GetFileAttributesA(ProgramBesideTests("Kelvane.HLP").c_str()) == INVALID_FILE_ATTRIBUTES)
         GTEST_SKIP() << "no help file beside the program";
+    const TReportedWindowsVersion reported("winxp");
+    ASSERT_EQ(MajorVersionOfANewProgram(), 5u);
+    TShellOpenRecorder pages(".html");
     SilenceNotice("Unregister");
     TKelvaneRun run("/restore");
     HWND main = run.MainWindow();
@@ -457,8 +456,93 @@ TEST_F(KelvaneAppTest, HelpCommandOpensWinHelpAndExitClosesIt)
     char title[256] = "";
     GetWindowTextA(help, title, sizeof title);
     EXPECT_NE(std::string(title).find("Kelvane"), std::string::npos) << title;
+    EXPECT_FALSE(pages.Opened()) << "WinHelp, not the page";
 
     PostMessageA(main, WM_COMMAND, 199, 0);
     ASSERT_TRUE(run.Ended(15000));
     EXPECT_TRUE(WaitUntilGone(help)) << "HELP_QUIT at Exit";
+}
+
+// Windows Vista to 11 have no WinHelp: the tray menu's Help (and F1, which sends the same
+// command) and "/?" open the page beside the program with the user's browser. The ".html"
+// type is pointed, for this test only, at the entry probe, which records what it was given.
+TEST_F(KelvaneAppTest, HelpFromWindowsVistaOnOpensThePageBesideTheProgram)
+{
+    const std::string page = ProgramBesideTests("Kelvane.html");
+    if (GetFileAttributesA(page.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no help page beside the program";
+    const TReportedWindowsVersion reported("win10");
+    ASSERT_EQ(MajorVersionOfANewProgram(), 10u);
+    SilenceNotice("Unregister");
+    {
+        TShellOpenRecorder pages(".html");
+        TKelvaneRun run("/restore");
+        HWND main = run.MainWindow();
+        ASSERT_NE(main, nullptr);
+        PostMessageA(main, WM_COMMAND, 9, 0);
+        const std::string opened = pages.WaitForOpened(15000);
+        EXPECT_EQ(0, lstrcmpiA(opened.c_str(), page.c_str())) << opened;
+        EXPECT_EQ(FindWindowA("MS_WINHELP", nullptr), nullptr);
+        PostMessageA(main, WM_COMMAND, 199, 0);
+        ASSERT_TRUE(run.EndedCleanly());
+    }
+    TShellOpenRecorder pages(".html");
+    EXPECT_EQ(RunProcess("\"" + ProgramBesideTests("kelvane.exe") + "\" /?"), static_cast<DWORD>(-1));
+    const std::string opened = pages.WaitForOpened(15000);
+    EXPECT_EQ(0, lstrcmpiA(opened.c_str(), page.c_str())) << opened;
+}
+
+// Explorer builds a new taskbar after a crash, an update or a display change and broadcasts
+// "TaskbarCreated"; the icon, the program's only door, must come back then, not at the next
+// track, which never comes while the player is stopped.
+TEST_F(KelvaneAppTest, TrayIconComesBackWhenTheTaskbarIsCreatedAgain)
+{
+    if (!HaveXdotool()) GTEST_SKIP() << "no xdotool";
+    StorePlayList({Tone("again.wav", lowHz, 5.0)});
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+    PostMessageA(main, WM_COMMAND, 204, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 3, 5000));
+    ASSERT_TRUE(WaitUntil([] { return TrayIconShows(); }, 5000, "the tray icon drawn"));
+
+    // The shell forgets the icon, as a new taskbar starts without it.
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = main;
+    icon.uID = 9000;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_TRUE(WaitUntil([] { return !TrayIconShows(); }, 5000, "the tray icon gone"));
+
+    SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    EXPECT_TRUE(WaitUntil([] { return TrayIconShows(); }, 5000, "the tray icon back"));
+    POINT centre{};
+    ASSERT_TRUE(TrayIconCentre(centre));
+    ASSERT_TRUE(ClickAt(centre));
+    EXPECT_TRUE(WaitForPlayerState(main, 1, 5000)) << "a click on the icon that came back starts playback";
+}
+
+// Log-off and shutdown send WM_QUERYENDSESSION, then WM_ENDSESSION, never WM_CLOSE, and end the
+// process after that: the player stops and closes in WM_ENDSESSION, and the start-up shortcut
+// stays, so that the next logon starts it again.
+TEST_F(KelvaneAppTest, LogOffStopsTheSoundAndKeepsTheShortcut)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    StorePlayList({Tone("session.wav", lowHz, 10.0)});
+    const std::string shortcut = StartupShortcutPath();
+    ASSERT_TRUE(TTempFolder::Write(shortcut, "stands in for the shortcut"));
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000));
+
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "the player never holds up a log-off";
+    ASSERT_TRUE(SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr));
+    ExpectTheSoundHasStopped();
+    EXPECT_FALSE(IsWindow(main)) << "closed as for WM_CLOSE";
+    EXPECT_TRUE(FileExists(shortcut));
+    EXPECT_TRUE(run.EndedCleanly());
 }

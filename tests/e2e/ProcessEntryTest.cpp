@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "KelvaneRun.h"
+#include "ReportedWindowsVersion.h"
+#include "ShellOpenRecorder.h"
 #include "support/ChildProcess.h"
 #include "support/SavedValue.h"
 #include "support/TempFolder.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-const char* probeKey = "Software\\Orvik\\KelvaneTest\\EntryProbe";
+const char* probeKey = EntryProbeKey;
 
 // What the probe recorded under `name`: its text, its list of texts, its number.
 std::string Recorded(const char* name)
@@ -38,14 +40,6 @@ DWORD ReadNumber(const char* name)
 {
     const std::string number = Recorded(name);
     return number.size() == 4 ? *reinterpret_cast<const DWORD*>(number.data()) : 0xDEADBEEF;
-}
-
-// The key of the "open" command of an extension's file type; a type is registered when there is none.
-std::string OpenCommandKey(const char* extension)
-{
-    std::string type = ReadText(extension, "", HKEY_CLASSES_ROOT);
-    if (type.empty()) SetRawValue(extension, "", REG_SZ, Sz(type = "KelvaneTestType"), HKEY_CLASSES_ROOT);
-    return type + "\\shell\\open\\command";
 }
 
 class ProcessEntry : public ::testing::Test {
@@ -80,24 +74,38 @@ TEST_F(ProcessEntry, HelpSwitchWithoutHelpFileStartsNormally)
     EXPECT_EQ(static_cast<DWORD>(-1), ReadNumber("RestoreIndex"));
 }
 
-// With a help file beside the program, "/help" opens it through the shell and ends the
-// process with -1 before the application runs. The ".HLP" type is pointed, for this test
-// only, at the probe itself, which then records the path it was asked to open.
-TEST_F(ProcessEntry, HelpSwitchOpensTheHelpFileAndEnds)
+struct THelpDocument {
+    const char* wineVersion;
+    const char* extension; // of the document the help switch opens
+};
+
+void PrintTo(const THelpDocument& document, std::ostream* out) { *out << document.wineVersion; }
+
+class HelpSwitch : public ProcessEntry, public ::testing::WithParamInterface<THelpDocument> {};
+
+// With the help beside the program, "/help" opens it through the shell and ends the process
+// with -1 before the application runs: the .HLP where the system has WinHelp (XP), the page
+// from Vista on. The document's type is pointed, for this test only, at the probe itself,
+// which then records the path it was asked to open.
+TEST_P(HelpSwitch, OpensTheHelpTheSystemCanShowAndEnds)
 {
+    const TReportedWindowsVersion reported(GetParam().wineVersion);
     TTempFolder folder;
     std::string copy = folder.Path() + "\\HelpProbe.exe";
     ASSERT_TRUE(CopyFileA(probe.c_str(), copy.c_str(), FALSE));
-    std::string helpFile = folder.Path() + "\\HelpProbe.HLP";
-    ASSERT_TRUE(TTempFolder::Write(helpFile, "?_"));
-    const TSavedValue association(OpenCommandKey(".hlp"), "", HKEY_CLASSES_ROOT); // for this test only
-    association.SetText(("\"" + probe + "\" /opened \"%1\"").c_str());
+    ASSERT_TRUE(TTempFolder::Write(folder.Path() + "\\HelpProbe.HLP", "?_"));
+    ASSERT_TRUE(TTempFolder::Write(folder.Path() + "\\HelpProbe.html", "<p>"));
+    TShellOpenRecorder shell(GetParam().extension);
 
     EXPECT_EQ(static_cast<DWORD>(-1), RunProcess("\"" + copy + "\" /HELP"));
-    ASSERT_TRUE(WaitUntil([] { return ValueExists(probeKey, "Switches"); }, 20000,
-                          "the opened probe's record"));
+    const std::string opened = shell.WaitForOpened(20000);
     EXPECT_EQ((std::vector<std::string>{"/opened"}), ReadList("Switches"));
-    std::vector<std::string> opened = ReadList("Arguments");
-    ASSERT_EQ(1u, opened.size());
-    EXPECT_EQ(0, lstrcmpiA(helpFile.c_str(), opened[0].c_str())) << opened[0];
+    const std::string expected = folder.Path() + "\\HelpProbe" + GetParam().extension;
+    EXPECT_EQ(0, lstrcmpiA(expected.c_str(), opened.c_str())) << opened;
 }
+
+INSTANTIATE_TEST_SUITE_P(Wine, HelpSwitch,
+                         ::testing::Values(THelpDocument{"winxp", ".HLP"}, THelpDocument{"win10", ".html"}),
+                         [](const ::testing::TestParamInfo<THelpDocument>& document) {
+                             return std::string(document.param.wineVersion);
+                         });
