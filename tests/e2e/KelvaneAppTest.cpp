@@ -353,6 +353,42 @@ TEST_F(KelvaneAppTest, OneEntryRepeats)
     for (const TToneRun& run : ToneRuns(windows)) EXPECT_EQ(run.tone, 'H') << windows;
 }
 
+// A pause holds the file: Play goes on with the same tone to its end, and only then comes the other.
+TEST_F(KelvaneAppTest, PauseThenPlayGoesOnWithTheSameFileToItsEnd)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    const double seconds = 3.0;
+    const std::string low = Tone("long-low.wav", lowHz, seconds), high = Tone("long-high.wav", highHz, seconds);
+    StorePlayList({low, high});
+    TSinkRecording recording;
+    ASSERT_TRUE(recording.Started());
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000, &player));
+    const std::string first = player.currentFile;
+    const char tone = first == low ? 'L' : 'H';
+    ASSERT_TRUE(RecordUntil(recording,
+                            [tone](const std::string& windows) { return std::count(windows.begin(), windows.end(), tone) >= 40; },
+                            10000, "0.8 s of the first tone"));
+    PostMessageA(main, WM_COMMAND, 203, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 2, 5000));
+    PostMessageA(main, WM_COMMAND, 202, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000, &player));
+    EXPECT_EQ(player.currentFile, first);
+
+    EXPECT_TRUE(RecordUntil(recording, [](const std::string& windows) { return ToneRuns(windows).size() >= 2; }, 15000,
+                            "the other tone after the first"));
+    const std::string windows = ToneWindows(recording.Stop(), splitHz);
+    const std::vector<TToneRun> runs = ToneRuns(windows);
+    ASSERT_GE(runs.size(), 2u) << windows;
+    EXPECT_EQ(runs[0].tone, tone) << windows;
+    // All of it, before and after the pause: 150 windows less the fades and a window or two lost.
+    EXPECT_GE(runs[0].windows, static_cast<int>(seconds * 50 * 0.9)) << windows;
+    EXPECT_NE(runs[1].tone, tone) << windows;
+}
+
 TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen)
 {
     const std::string broken = folder.Path() + "\\broken.wav";
