@@ -17,6 +17,8 @@
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
+#include "foundation/WideCommandLine.h"
+#include "framework/DropFiles.h"
 #include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 
@@ -117,6 +119,7 @@ void TMainShape::OnSetupDone()
         for (int i = 0; i < ArgumentCount(); ++i) paths.Append(Argument(i));
         fileList->AddPaths(paths);
     }
+    NoticeLeftOutPaths(hwnd, LeftOutArguments());
     if (FindSwitch(RestoreSwitch) < 0) {
         shortcutPending = 1;
         GiveHelpButtonItsIcon();
