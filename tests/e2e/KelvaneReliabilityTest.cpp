@@ -435,9 +435,15 @@ TEST_F(KelvaneReliabilityTest, LongPathsKeepEveryByteOrAreRefusedWholeAndTheTipI
     TKelvaneRun run(arguments);
     HWND main = run.MainWindow();
     ASSERT_NE(main, nullptr);
-    HWND notice = WaitForOwnedShape(main, "Kelvane", 10000);
-    ASSERT_NE(notice, nullptr) << DescribeShapes();
-    EXPECT_NE(ChildTexts(notice).find("3 個"), std::string::npos) << ChildTexts(notice);
+    // The notice comes after the progress window of the adding, which carries the same title.
+    HWND notice = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            notice = WaitForOwnedShape(main, "Kelvane", 0);
+            return notice && ChildTexts(notice).find("3 個") != std::string::npos;
+        },
+        10000, "the notice of the three paths left out"))
+        << DescribeShapes();
     PressButton(notice, IDOK);
     ASSERT_TRUE(WaitUntilShown(main));
     PressButton(main, IDOK);
