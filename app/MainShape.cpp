@@ -18,6 +18,8 @@
 #include "foundation/RegistrySection.h"
 #include "foundation/ShellFolders.h"
 #include "foundation/StringOperations.h"
+#include "foundation/WideCommandLine.h"
+#include "framework/DropFiles.h"
 #include "framework/ShapePosition.h"
 #include "framework/SystemMenu.h"
 
@@ -118,6 +120,7 @@ void TMainShape::OnSetupDone()
         for (int i = 0; i < ArgumentCount(); ++i) paths.Append(Argument(i));
         fileList->AddPaths(paths);
     }
+    NoticeLeftOutPaths(hwnd, LeftOutArguments());
     if (FindSwitch(RestoreSwitch) < 0) {
         shortcutPending = 1;
         GiveHelpButtonItsIcon();
@@ -135,8 +138,7 @@ void TMainShape::OnSetupDone()
 
 // The first file-type icon costs some 80 ms under Wine (the shell builds its system image
 // lists), so an automatic start fetches it when the window is first shown, not before the
-// music starts. The pattern is looked up in the folder the program started in, as it was
-// before playback moved the current folder.
+// music starts. The pattern is looked up in the folder the program started in.
 void TMainShape::GiveHelpButtonItsIcon()
 {
     if (helpButton.icon) return;
@@ -237,7 +239,7 @@ void TMainShape::PlayNext(bool report)
     // a file in the tip and the list that is not the one playing.
     if (deviceId != 0) {
         reportPlayFailure = report;
-        if (ResumePlay(hwnd, deviceId, report)) {
+        if (ResumePlay(hwnd, deviceId, report, playEnd)) {
             SetPlayerState(StatePlaying);
         } else {
             deviceId = 0;
@@ -252,21 +254,30 @@ void TMainShape::PlayNext(bool report)
 }
 
 // The entry is opened by its bare name in its own folder, as MCI drivers expect short names.
+// That folder is the current one for the open only: a process's current folder cannot be
+// removed or renamed, nor its drive (a USB stick, a CD) ejected safely.
 void TMainShape::PlayFile(bool report)
 {
     const THeapString path = FullPath(Unquoted(currentFile));
+    wchar_t previous[MAX_PATH] = L"";
+    const DWORD previousLength = GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryA(DirectoryOf(path));
-    deviceId = OpenAndPlay(hwnd, FileNameOf(path), report);
+    deviceId = OpenAndPlay(hwnd, FileNameOf(path), report, &playEnd);
+    if (previousLength > 0 && previousLength < MAX_PATH) SetCurrentDirectoryW(previous);
     reportPlayFailure = report;
     SetPlayerState(deviceId != 0 ? StatePlaying : StateStopped);
 }
 
-// A play that fails once started (no audio device or server) ends the chain as a failed open
-// does: drawing on would fail again at once, for ever. A user's Play hears of it.
-void TMainShape::OnPlayEnded(WPARAM notice)
+// Only the end of what plays now goes on to the next file: a notice that another command
+// superseded or aborted is no end, and one can still come from a device already closed. A play
+// that fails once started (no audio device or server) ends the chain as a failed open does:
+// drawing on would fail again at once, for ever. A user's Play hears of it.
+void TMainShape::OnPlayEnded(WPARAM notice, LPARAM device)
 {
+    const bool ended = notice == MCI_NOTIFY_SUCCESSFUL || notice == MCI_NOTIFY_FAILURE;
+    if (!ended || deviceId == 0 || static_cast<MCIDEVICEID>(device) != deviceId) return;
     StopPlayback();
-    if (notice & MCI_NOTIFY_FAILURE) {
+    if (notice == MCI_NOTIFY_FAILURE) {
         ReportMciError(hwnd, MCIERR_HARDWARE, reportPlayFailure);
         return;
     }
@@ -348,7 +359,7 @@ LRESULT TMainShape::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnContextMenu(wParam, lParam)) return 0;
         break;
     case MM_MCINOTIFY:
-        OnPlayEnded(wParam);
+        OnPlayEnded(wParam, lParam);
         return 0;
     case TTrayIcon::CallbackMessage:
         return OnTrayMouse(static_cast<UINT>(lParam));

@@ -66,7 +66,7 @@ private:
     void CloseHelp();
     void ExitProgram();
     void PlayFile(bool report);
-    void OnPlayEnded(WPARAM notice);
+    void OnPlayEnded(WPARAM notice, LPARAM device);
     LRESULT OnTrayMouse(UINT mouseMessage);
     bool OnContextMenu(WPARAM wParam, LPARAM lParam);
     void AnswerStateQuery(HWND requester);
@@ -84,6 +84,7 @@ private:
     std::unique_ptr<TFileListbox> fileList;
     std::unique_ptr<TButtonRowElement> buttons;
     MCIDEVICEID deviceId = 0;
+    DWORD playEnd = 0;              // where the open device's play stops (a CD track's end); 0: its end
     bool reportPlayFailure = false; // the open device was started by the user's Play
     TTrayIcon tray;                     // holds `trayWindow`
     std::unique_ptr<TTrayMenus> menus;  // the tray and context menus with their icons

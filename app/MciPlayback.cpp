@@ -83,7 +83,7 @@ DWORD TrackStatus(MCIDEVICEID device, int track, DWORD item, MCIERROR& error)
     return static_cast<DWORD>(status.dwReturn);
 }
 
-MCIDEVICEID OpenCdTrack(HWND window, const char* name, bool report)
+MCIDEVICEID OpenCdTrack(HWND window, const char* name, bool report, DWORD& playEnd)
 {
     // Without a track number there is nothing to play: never the CD from an undefined place.
     const int track = CdTrackNumber(name);
@@ -111,6 +111,7 @@ MCIDEVICEID OpenCdTrack(HWND window, const char* name, bool report)
     play.dwFrom = start;
     play.dwTo = start + length;
     if ((error = Send(device, MCI_PLAY, MCI_NOTIFY | MCI_FROM | MCI_TO, &play))) return Fail(window, device, error, report);
+    playEnd = play.dwTo;
     return device;
 }
 
@@ -137,17 +138,25 @@ int CdTrackNumber(const char* name)
     return number;
 }
 
-MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report)
+MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report, DWORD* playEnd)
 {
     const THeapString bare = Unquoted(name);
-    return IsCdTrackName(bare) ? OpenCdTrack(window, bare, report) : OpenMediaFile(window, bare, report);
+    DWORD end = 0;
+    const MCIDEVICEID device =
+        IsCdTrackName(bare) ? OpenCdTrack(window, bare, report, end) : OpenMediaFile(window, bare, report);
+    if (playEnd) *playEnd = end;
+    return device;
 }
 
-bool ResumePlay(HWND window, MCIDEVICEID device, bool report)
+// A play that changes neither direction nor end keeps the pending notice of the play before
+// it. One with MCI_NOTIFY would supersede that notice, and Wine then reports the resumed play
+// complete at once and nothing at its end. Without its end a CD track would play on through the
+// rest of the disc, and its notice would be aborted.
+bool ResumePlay(HWND window, MCIDEVICEID device, bool report, DWORD playEnd)
 {
     MCI_PLAY_PARMS play{};
-    play.dwCallback = CallbackOf(window);
-    MCIERROR error = Send(device, MCI_PLAY, MCI_NOTIFY, &play);
+    play.dwTo = playEnd;
+    MCIERROR error = Send(device, MCI_PLAY, playEnd ? MCI_TO : 0, &play);
     if (!error) return true;
     Fail(window, device, error, report);
     return false;

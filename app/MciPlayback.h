@@ -9,9 +9,12 @@
 
 // Opens and plays a media file (a bare name relative to the current directory) or, for a
 // name ending in ".cda", the CD track its first digits number. The device, or 0 on failure.
-MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report);
-// Plays a paused device on from where it stands; on failure the device is closed.
-bool ResumePlay(HWND window, MCIDEVICEID device, bool report);
+// `playEnd` gets where the play stops: a CD track's end in milliseconds, 0 for the media's end.
+MCIDEVICEID OpenAndPlay(HWND window, const char* name, bool report, DWORD* playEnd = nullptr);
+// Plays a paused device on from where it stands, up to `playEnd` unless that is 0; on failure
+// the device is closed. It asks for no notice of its own: the one of the play it continues,
+// which a pause keeps, tells of the end.
+bool ResumePlay(HWND window, MCIDEVICEID device, bool report, DWORD playEnd = 0);
 void PauseDevice(MCIDEVICEID device);
 // Stop, then close; both wait and neither result matters.
 void CloseDevice(MCIDEVICEID device);

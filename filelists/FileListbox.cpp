@@ -178,9 +178,12 @@ void TFileListbox::Add()
     const THeapString extension = ExtensionOf(path);
     const int index = FilterIndexFor(filter.data(), static_cast<int>(filter.size()),
                                      extension.IsEmpty() ? "" : Concat(".", extension).Text());
+    TLeftOutPaths leftOut;
     if (!AskOpenFile(path, ShapeWindow(), filter.data(), defaultExtension, nullptr,
-                     title.IsEmpty() ? nullptr : title.Text(), index))
+                     title.IsEmpty() ? nullptr : title.Text(), index, &leftOut)) {
+        NoticeLeftOutPaths(ShapeWindow(), leftOut);
         return;
+    }
     AddPath(FullPath(path), fixedIcon);
     Changed();
 }
@@ -210,15 +213,19 @@ void TFileListbox::Folder()
     if (!BrowseForFolder(folder, ShapeWindow(), FolderTitle)) return;
     THeapStringList extensions, found;
     FilterExtensions(filter.data(), static_cast<int>(filter.size()), extensions);
-    const int result = ScanFolder(folder, ShapeWindow(), found, &KeepListed, &extensions);
+    TLeftOutPaths leftOut;
+    const int result = ScanFolder(folder, ShapeWindow(), found, &KeepListed, &extensions, &leftOut);
     if (result == ScanStopped) return;
     if (result != ScanFinished) {
         NoticeFolderScanFailed(ShapeWindow());
-    } else if (found.Count() == 0) {
-        ShowNotice(ShapeWindow(), "FaildToAddFolder_NoFile", "該当するファイルをひとつも発見できませんでした。", true);
-    } else {
+        return;
+    }
+    NoticeLeftOutPaths(ShapeWindow(), leftOut);
+    if (found.Count() > 0) {
         AddPaths(found);
         Changed();
+    } else if (leftOut.Count() == 0) {
+        ShowNotice(ShapeWindow(), "FaildToAddFolder_NoFile", "該当するファイルをひとつも発見できませんでした。", true);
     }
 }
 
@@ -226,13 +233,15 @@ void TFileListbox::TakeDrop(HDROP drop)
 {
     TBusy busy(*this); // folders in the drop are scanned
     THeapStringList names;
+    TLeftOutPaths leftOut;
     if (const char* block = static_cast<const char*>(GetPropA(window, filterProperty))) {
         THeapStringList extensions;
         FilterExtensions(block, static_cast<int>(filter.size()), extensions);
-        TakeDroppedFilesExpanded(window, drop, names, extensions, &ScanFolder);
+        TakeDroppedFilesExpanded(window, drop, names, extensions, &ScanFolder, &leftOut);
     } else {
-        TakeDroppedFiles(window, drop, names);
+        TakeDroppedFiles(window, drop, names, &leftOut);
     }
+    NoticeLeftOutPaths(ShapeWindow(), leftOut);
     if (names.Count() == 0) return;
     AddPaths(names);
     Changed();

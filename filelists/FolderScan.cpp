@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "filelists/ProgressWindow.h"
+#include "foundation/AnsiPath.h"
 #include "foundation/DisplayText.h"
 #include "foundation/Handles.h"
 #include "foundation/StringOperations.h"
@@ -15,6 +16,15 @@
 namespace {
 
 bool EndsInBackslash(const char* path) { return LastChar(path) == "\\"; }
+
+// A junction or a symbolic link to a folder, which can lead back up the tree. A reparse point
+// of another kind (a cloud provider's placeholder folder) holds the files it shows and is walked.
+bool LeadsElsewhere(const WIN32_FIND_DATAW& entry)
+{
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+    const DWORD tag = entry.dwReserved0;
+    return tag == 0 || IsReparseTagNameSurrogate(tag);
+}
 
 THeapString WithBackslash(const char* folder)
 {
@@ -83,17 +93,29 @@ bool ShowFolderProgress(TProgressWindow& window, int depth, int subfolderCount)
     return drew;
 }
 
-int WalkTree(const char* start, TProgressWindow& window, THeapStringList& found, TScanFilter keep, void* context)
+// A file is noted only when the scan would have kept it; a folder always, for what it holds is unknown.
+void NoteLeftOut(const THeapStringList& names, TScanFilter keep, void* context, TLeftOutPaths& leftOut)
+{
+    for (const THeapString& name : names)
+        if (LastChar(name) == "\\" || !keep || keep(name, context)) leftOut.Add(name);
+}
+
+int WalkTree(const char* start, TProgressWindow& window, THeapStringList& found, TScanFilter keep, void* context,
+             TLeftOutPaths& leftOut)
 {
     TScanPosition position;
     THeapString current(start);
     THeapStringList files;
     THeapStringList subfolders;
+    THeapStringList unreachable;
     TPumpPacer pacer;
     for (;;) {
-        if (!ListFolder(current, files, &subfolders)) return ScanFailed;
+        // Folders that deny listing sit where music is kept ("System Volume Information" at every
+        // drive's root, junctions in Documents): only the start folder must be listed.
+        if (!ListFolder(current, files, &subfolders, &unreachable) && position.Depth() == 0) return ScanFailed;
         for (const THeapString& file : files)
             if (!keep || keep(file, context)) found.Append(file);
+        NoteLeftOut(unreachable, keep, context, leftOut);
         const bool drew = ShowFolderProgress(window, position.Depth(), subfolders.Count());
         if (!position.Next(subfolders, current)) return ScanFinished;
         if (!PumpUntilRunning(window, pacer, drew)) return ScanStopped;
@@ -116,40 +138,53 @@ bool BrowseForFolder(THeapString& folder, HWND owner, const char* title)
     browse.lParam = reinterpret_cast<LPARAM>(selection.Text());
     const TOwnedItemList chosen(SHBrowseForFolderA(&browse));
     if (chosen) {
-        char path[MAX_PATH + 1] = "";
-        if (SHGetPathFromIDListA(chosen, path) && path[0]) folder = WithBackslash(path);
+        // In UTF-16, for the ANSI form of a folder outside the code page names no folder. One
+        // that no path the program opens reaches becomes the empty text, which no scan lists.
+        wchar_t path[MAX_PATH + 1] = L"";
+        if (SHGetPathFromIDListW(chosen, path) && path[0]) {
+            const THeapString openable = OpenableAnsiPath(path, nullptr);
+            folder = openable.IsEmpty() ? openable : WithBackslash(openable);
+        }
     }
     SetFocus(focus);
     return chosen.Get() != nullptr;
 }
 
-bool ListFolder(const char* folder, THeapStringList& files, THeapStringList* subfolders)
+bool ListFolder(const char* folder, THeapStringList& files, THeapStringList* subfolders, THeapStringList* leftOut)
 {
     files.Clear();
     if (subfolders) subfolders->Clear();
-    const THeapString prefix = WithBackslash(folder ? folder : "");
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(Concat(prefix, "*.*"), &entry);
+    if (leftOut) leftOut->Clear();
+    // An empty path would list the root of the current drive.
+    if (!folder || !folder[0]) return false;
+    const THeapString prefix = WithBackslash(folder);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(WideText(Concat(prefix, "*.*")).c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return false;
     do {
-        if (lstrcmpA(entry.cFileName, ".") == 0 || lstrcmpA(entry.cFileName, "..") == 0) continue;
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (subfolders) subfolders->Append(Concat(prefix, entry.cFileName));
-        } else {
-            files.Append(Concat(prefix, entry.cFileName));
-        }
-    } while (FindNextFileA(search, &entry));
+        if (lstrcmpW(entry.cFileName, L".") == 0 || lstrcmpW(entry.cFileName, L"..") == 0) continue;
+        const bool isFolder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder && (!subfolders || LeadsElsewhere(entry))) continue;
+        const THeapString path = OpenableAnsiPath(prefix, entry);
+        if (!path.IsEmpty())
+            (isFolder ? *subfolders : files).Append(path);
+        else if (leftOut)
+            leftOut->Append(Concat(Concat(prefix, ShownAnsi(entry.cFileName)), isFolder ? "\\" : ""));
+    } while (FindNextFileW(search, &entry));
     FindClose(search);
     return true;
 }
 
-int ScanFolder(const char* start, HWND owner, THeapStringList& found, TScanFilter keep, void* context)
+int ScanFolder(const char* start, HWND owner, THeapStringList& found, TScanFilter keep, void* context,
+               TLeftOutPaths* leftOut)
 {
     found.Clear();
     TProgressWindow window(owner, TProgressKind::FolderScan);
     window.Show();
-    const int result = WalkTree(start ? start : "", window, found, keep, context);
+    TLeftOutPaths unreachable;
+    const int result = WalkTree(start ? start : "", window, found, keep, context, unreachable);
     window.Close();
     if (result == ScanFailed) found.Clear();
+    if (result == ScanFinished && leftOut) leftOut->Add(unreachable);
     return result;
 }

@@ -40,13 +40,24 @@ bool StartsNewArgument(const THeapString& word)
     return text[0] == '/' || text[0] == '"' || ContainsChar(text, ':') || (text[0] == '\\' && text[1] == '\\');
 }
 
-THeapString WithoutOuterQuotes(const THeapString& text)
+// Where Trimmed(text without its leading and trailing double quotes, Trimmed) lies in
+// [begin, end) of `text`.
+void InnerPlace(const char* text, int& begin, int& end)
 {
-    int begin = 0;
-    int end = text.Length();
-    while (begin < end && text.Text()[begin] == '"') ++begin;
-    while (end > begin && text.Text()[end - 1] == '"') --end;
-    return THeapString(text.Text() + begin, end - begin);
+    const auto trim = [text, &begin, &end] {
+        while (begin < end && IsBlankByte(text[begin])) ++begin;
+        int kept = begin;
+        for (int position = begin; position < end;) {
+            const int step = CharLength(end - position, text + position);
+            if (!IsBlankByte(text[position])) kept = position + step;
+            position += step;
+        }
+        end = kept;
+    };
+    trim();
+    while (begin < end && text[begin] == '"') ++begin;
+    while (end > begin && text[end - 1] == '"') --end;
+    trim();
 }
 
 // The switch name is its text up to the first ":"; compared without regard to ASCII case.
@@ -109,40 +120,60 @@ void TCommandLine::Clear()
 {
     programPath = "";
     arguments.Clear();
+    argumentPlaces.clear();
     switches.Clear();
+}
+
+void TCommandLine::ReplaceArguments(const THeapStringList& replacement)
+{
+    arguments = replacement;
+    argumentPlaces.assign(static_cast<size_t>(arguments.Count()), std::pair<int, int>(0, 0));
 }
 
 void TCommandLine::Parse(const char* text)
 {
     Clear();
+    const char* line = text ? text : "";
     THeapStringList rawWords;
-    CutRawWords(Trimmed(text ? text : ""), rawWords);
+    CutRawWords(Trimmed(line), rawWords);
     if (rawWords.Count() == 0) return;
+    // The raw words cut the trimmed text without a gap, so each one's place follows from the lengths.
+    int lead = 0;
+    while (IsBlankByte(line[lead])) ++lead;
+    const int firstOffset = lead + rawWords.Item(0).Length();
     programPath = Unquoted(Trimmed(rawWords.Item(0)));
     rawWords.Delete(0);
-    TakeWords(rawWords);
+    TakeWords(line, rawWords, firstOffset);
 }
 
-void TCommandLine::TakeWords(const THeapStringList& rawWords)
+void TCommandLine::TakeWords(const char* text, const THeapStringList& rawWords, int firstOffset)
 {
     int count = rawWords.Count();
     int next = 0;
+    int offset = firstOffset; // of raw word `next`
+    const auto take = [&] {
+        THeapString taken = rawWords.Item(next++);
+        offset += taken.Length();
+        return taken;
+    };
     while (next < count) {
-        THeapString word = rawWords.Item(next++);
+        const int begin = offset;
+        THeapString word = take();
         if (Trimmed(word).IsEmpty()) continue;
         if (word.Text()[0] == '/') {
             if (LastChar(word) == ":" && next < count && !Trimmed(rawWords.Item(next)).IsEmpty()) {
-                word = Concat(word, rawWords.Item(next++));
+                word = Concat(word, take());
             }
             switches.Append(Trimmed(word));
             continue;
         }
         if (word.Text()[0] != '"') {
-            while (next < count && !StartsNewArgument(rawWords.Item(next))) {
-                word = Concat(word, rawWords.Item(next++));
-            }
+            while (next < count && !StartsNewArgument(rawWords.Item(next))) take();
         }
-        arguments.Append(Trimmed(WithoutOuterQuotes(Trimmed(word))));
+        int argumentBegin = begin, argumentEnd = offset;
+        InnerPlace(text, argumentBegin, argumentEnd);
+        arguments.Append(THeapString(text + argumentBegin, argumentEnd - argumentBegin));
+        argumentPlaces.emplace_back(argumentBegin, argumentEnd);
     }
 }
 

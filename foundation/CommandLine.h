@@ -2,6 +2,9 @@
 // process-wide instance that the process entry fills once at start-up.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "foundation/HeapString.h"
 #include "foundation/HeapStringList.h"
 
@@ -13,6 +16,10 @@ public:
     THeapString HelpFilePath() const;
     int ArgumentCount() const { return arguments.Count(); }
     THeapString Argument(int index) const { return arguments.Item(index); }
+    // Where argument `index` lies in the text given to Parse: its first byte and the byte after it.
+    std::pair<int, int> ArgumentPlace(int index) const { return argumentPlaces[index]; }
+    // Puts these in place of the arguments, which then have no place in the text.
+    void ReplaceArguments(const THeapStringList& replacement);
     int SwitchCount() const { return switches.Count(); }
     THeapString Switch(int index) const { return switches.Item(index); }
     int FindSwitch(const char* name) const;
@@ -20,10 +27,11 @@ public:
     void Clear();
 
 private:
-    void TakeWords(const THeapStringList& rawWords);
+    void TakeWords(const char* text, const THeapStringList& rawWords, int firstOffset);
 
     THeapString programPath;
     THeapStringList arguments; // non-switch words, in order
+    std::vector<std::pair<int, int>> argumentPlaces;
     THeapStringList switches;  // words beginning with "/", each as written
 };
 

@@ -4,6 +4,7 @@
 #include "foundation/CommandLine.h"
 #include "foundation/GlobalStores.h"
 #include "foundation/ProgramHelp.h"
+#include "foundation/WideCommandLine.h"
 
 #include <objbase.h>
 
@@ -65,7 +66,7 @@ void AtProcessTeardown(void (*release)())
 
 int RunProcess(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand)
 {
-    ProcessCommandLine().Parse(GetCommandLineA());
+    ParseProcessCommandLine();
     AnswerHelpSwitch();
 
     CreateGlobalStores(ApplicationKeyPath());

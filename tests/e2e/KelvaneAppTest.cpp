@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include <objbase.h>
@@ -17,10 +18,12 @@
 #include "SinkRecording.h"
 #include "foundation/ShellLink.h"
 #include "support/ChildProcess.h"
+#include "support/ForeignNames.h"
 #include "support/ScreenPixels.h"
 #include "support/TempFolder.h"
 #include "support/UnixCommand.h"
 #include "support/Wait.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -346,6 +349,92 @@ TEST_F(KelvaneAppTest, OneEntryRepeats)
     const std::string windows = ToneWindows(recording.Stop(), splitHz);
     EXPECT_GE(plays(windows), 3) << windows;
     for (const TToneRun& run : ToneRuns(windows)) EXPECT_EQ(run.tone, 'H') << windows;
+}
+
+// A pause holds the file: Play goes on with the same tone to its end, and only then comes the other.
+TEST_F(KelvaneAppTest, PauseThenPlayGoesOnWithTheSameFileToItsEnd)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    const double seconds = 3.0;
+    const std::string low = Tone("long-low.wav", lowHz, seconds), high = Tone("long-high.wav", highHz, seconds);
+    StorePlayList({low, high});
+    TSinkRecording recording;
+    ASSERT_TRUE(recording.Started());
+    TKelvaneRun run("/restore");
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000, &player));
+    const std::string first = player.currentFile;
+    const char tone = first == low ? 'L' : 'H';
+    ASSERT_TRUE(RecordUntil(recording,
+                            [tone](const std::string& windows) { return std::count(windows.begin(), windows.end(), tone) >= 40; },
+                            10000, "0.8 s of the first tone"));
+    PostMessageA(main, WM_COMMAND, 203, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 2, 5000));
+    PostMessageA(main, WM_COMMAND, 202, 0);
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 5000, &player));
+    EXPECT_EQ(player.currentFile, first);
+
+    EXPECT_TRUE(RecordUntil(recording, [](const std::string& windows) { return ToneRuns(windows).size() >= 2; }, 15000,
+                            "the other tone after the first"));
+    const std::string windows = ToneWindows(recording.Stop(), splitHz);
+    const std::vector<TToneRun> runs = ToneRuns(windows);
+    ASSERT_GE(runs.size(), 2u) << windows;
+    EXPECT_EQ(runs[0].tone, tone) << windows;
+    // All of it, before and after the pause: 150 windows less the fades and a window or two lost.
+    EXPECT_GE(runs[0].windows, static_cast<int>(seconds * 50 * 0.9)) << windows;
+    EXPECT_NE(runs[1].tone, tone) << windows;
+}
+
+// Names outside the code page, given on the command line as Explorer passes them: stored by
+// names that open, and each of them plays.
+TEST_F(KelvaneAppTest, FilesNamedOutsideTheCodePageAreStoredAndPlayed)
+{
+    if (!HaveUnixProgram("Z:\\usr\\bin\\parec")) GTEST_SKIP() << "no parec";
+    SilenceNotice("Register");
+    std::wstring arguments;
+    int made = 0;
+    for (const wchar_t* name : ForeignNames) {
+        ++made;
+        const std::string tone = Tone(("tone" + std::to_string(made) + ".wav").c_str(), made % 2 ? lowHz : highHz, 0.5);
+        const std::wstring path = Wide(folder.Path("")) + name;
+        ASSERT_TRUE(MoveFileW(Wide(tone).c_str(), path.c_str()));
+        arguments += L"\"" + path + L"\" ";
+    }
+    TKelvaneRun run(arguments);
+    HWND main = run.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntilShown(main)) << DescribeShapes();
+    PressButton(main, IDOK);
+    TPlayerSnapshot player;
+    ASSERT_TRUE(WaitForPlayerState(main, 1, 10000, &player)) << run.Describe();
+    ASSERT_EQ(player.entries, 3);
+    std::set<std::string> stored;
+    for (const auto& [name, path] : ValuesOf(KelvanePath("MusicFileList"))) {
+        EXPECT_TRUE(OpensAsAnsi(path)) << name << " " << path;
+        stored.insert(path);
+    }
+    EXPECT_EQ(stored.size(), 3u);
+
+    // A file that failed to open would stop the chain: it goes on through all three.
+    TSinkRecording recording;
+    std::set<std::string> played;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (QueryPlayer(main, player) && player.state == 1) played.insert(player.currentFile);
+            return played.size() == stored.size();
+        },
+        30000, "every entry played"));
+    EXPECT_EQ(played, stored);
+    // Heard: both pitches, for as long as three tones last.
+    EXPECT_TRUE(RecordUntil(
+        recording,
+        [](const std::string& windows) {
+            return windows.find('L') != std::string::npos && windows.find('H') != std::string::npos &&
+                   std::count(windows.begin(), windows.end(), '.') + 75 <= static_cast<long>(windows.size());
+        },
+        10000, "1.5 s of both tones"));
 }
 
 TEST_F(KelvaneAppTest, UnplayableFileStopsSilentlyInTheChainAndReportsWhenChosen)

@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include "support/Wait.h"
+#include "support/WideText.h"
 
 const char KelvaneKey[] = "Software\\Orvik\\Kelvane\\1.x";
 
@@ -63,6 +64,11 @@ BOOL CALLBACK MatchShape(HWND window, LPARAM lParam)
 
 TKelvaneRun::TKelvaneRun(const std::string& arguments)
     : process("\"" + ProgramBesideTests("kelvane.exe") + "\"" + (arguments.empty() ? "" : " " + arguments))
+{
+}
+
+TKelvaneRun::TKelvaneRun(const std::wstring& arguments)
+    : process(Wide("\"" + ProgramBesideTests("kelvane.exe") + "\" ") + arguments)
 {
 }
 

@@ -16,6 +16,7 @@
 class TKelvaneRun {
 public:
     explicit TKelvaneRun(const std::string& arguments);
+    explicit TKelvaneRun(const std::wstring& arguments); // with names outside the code page
     ~TKelvaneRun(); // a process still running is closed through its main window, or ended
     TKelvaneRun(const TKelvaneRun&) = delete;
     TKelvaneRun& operator=(const TKelvaneRun&) = delete;

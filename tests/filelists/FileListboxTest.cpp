@@ -13,9 +13,12 @@
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
 #include "support/DropBuilder.h"
+#include "support/ForeignNames.h"
+#include "support/NoticeWatch.h"
 #include "support/RegistryTestKey.h"
 #include "support/StringLists.h"
 #include "support/TempFolder.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -227,6 +230,28 @@ TEST_F(FileListboxTest, DroppedFoldersAddTheirMatchingFiles)
 
     EXPECT_EQ((TNames{"C:\\first.wav", single, song}), Names(playList));
     EXPECT_EQ(Names(playList), Shown());
+}
+
+// One batch, one notice: for the name that has no file, and so no short name, behind it.
+TEST_F(FileListboxTest, DroppedNamesOutsideTheCodePageAreAddedByNamesThatOpen)
+{
+    Show({});
+    TTempFolder tree;
+    std::vector<std::wstring> dropped;
+    for (const wchar_t* name : ForeignNames) dropped.push_back(tree.WideFile(name));
+    tree.Folder("songs");
+    tree.WideFile(std::wstring(L"songs\\") + ForeignNames[1]);
+    dropped.push_back(Wide(tree.Path("songs")));
+    dropped.push_back(Wide(tree.Path("")) + L"gone-\u00e9.wav");
+    TNoticeWatch watch;
+
+    SendMessageA(List(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeWideDrop(dropped)), 0);
+
+    ASSERT_EQ(playList.Count(), 4);
+    for (const std::string& entry : Names(playList)) EXPECT_TRUE(OpensAsAnsi(entry)) << entry;
+    EXPECT_EQ(Names(playList), Shown());
+    ASSERT_EQ(watch.Seen().size(), 1u);
+    EXPECT_NE(watch.Seen()[0].text.find("gone-?.wav"), std::string::npos) << watch.Seen()[0].text;
 }
 
 TEST_F(FileListboxTest, RightClickSelectsTheLineUnderTheMouse)

@@ -14,8 +14,12 @@
 #include "filelists/FolderScan.h"
 #include "filelists/ProgressWindow.h"
 #include "foundation/StringOperations.h"
+#include "foundation/AnsiPath.h"
+#include "foundation/FileSystem.h"
+#include "support/ForeignNames.h"
 #include "support/StringLists.h"
 #include "support/TempFolder.h"
+#include "support/UnixCommand.h"
 
 namespace {
 
@@ -231,19 +235,77 @@ TEST_F(FolderScanTest, PauseHoldsTheScanUntilResumeAndStopWorksWhilePaused)
     }
 }
 
-TEST_F(FolderScanTest, AFolderThatCannotBeListedFailsTheWholeScan)
+TEST_F(FolderScanTest, OnlyAStartFolderThatCannotBeListedFailsTheScan)
 {
-    // The subfolder is listed with its parent and gone by the time the scan reaches it.
+    // The subfolder is listed with its parent and gone by the time the scan reaches it: passed over.
     TScanProbe probe;
     probe.onFile = [this](const char*) { RemoveDirectoryA(tree.Path("d3").c_str()); };
     THeapStringList found;
-    EXPECT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe), ScanFailed);
-    EXPECT_EQ(found.Count(), 0);
+    EXPECT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &TScanProbe::Keep, &probe), ScanFinished);
+    EXPECT_EQ(Names(found), OnlySounds(Everything()));
 
     found.Append("left over");
     EXPECT_EQ(ScanFolder(tree.Path("missing").c_str(), nullptr, found, nullptr, nullptr), ScanFailed);
     EXPECT_EQ(found.Count(), 0);
+    // An empty start is no folder, not the current drive's root.
+    EXPECT_EQ(ScanFolder("", nullptr, found, nullptr, nullptr), ScanFailed);
     EXPECT_FALSE(RunningProgressWindow());
+}
+
+namespace {
+
+// What a script did to the tree on the Unix side, undone however the test ends.
+struct TUnixChanges {
+    std::string undo;
+    ~TUnixChanges()
+    {
+        if (!undo.empty()) RunUnixScript(undo);
+    }
+};
+
+} // namespace
+
+// As users keep music: names outside the code page, a folder that denies listing (as "System
+// Volume Information" does at every drive's root), a link that leads back up the tree, and a
+// path that no short name brings under MAX_PATH.
+TEST_F(FolderScanTest, ForeignNamesLockedFoldersLinkLoopsAndOverlongPaths)
+{
+    const std::string unixTree = UnixPath(tree.Path());
+    ASSERT_FALSE(unixTree.empty()) << "not under Wine";
+    const TNames plain = OnlySounds(Everything());
+    for (const wchar_t* name : ForeignNames) tree.WideFile(std::wstring(L"d1\\") + name);
+    tree.Folder("locked");
+    tree.File("locked\\hidden.wav");
+    const std::string deep(MAX_PATH - 10 - tree.Path().size(), 'f');
+    tree.Folder(deep);
+    TUnixChanges changes;
+    changes.undo = "cd '" + unixTree + "' && chmod 755 locked && rm -f d2/loop";
+    ASSERT_TRUE(RunUnixScript("cd '" + unixTree + "' && chmod 000 locked && ln -s .. d2/loop && touch " + deep +
+                              "/a-long-name.wav " + deep + "/a-long-name.txt"));
+    ASSERT_FALSE(FolderExists(tree.Path("locked").c_str()))
+        << "the Wine server lists any folder: start it without root's power over permissions, as scripts/common.sh does";
+
+    THeapStringList found;
+    TLeftOutPaths leftOut;
+    ASSERT_EQ(ScanFolder(tree.Path().c_str(), nullptr, found, &IsSound, nullptr, &leftOut), ScanFinished);
+    TNames ordinary;
+    int foreign = 0;
+    for (const std::string& name : Names(found)) {
+        EXPECT_TRUE(OpensAsAnsi(name)) << name;
+        EXPECT_EQ(name.find("\\loop\\"), std::string::npos) << name;
+        if (std::find(plain.begin(), plain.end(), name) == plain.end())
+            ++foreign;
+        else
+            ordinary.push_back(name);
+    }
+    TNames expected = plain;
+    std::sort(expected.begin(), expected.end());
+    std::sort(ordinary.begin(), ordinary.end());
+    EXPECT_EQ(ordinary, expected);
+    EXPECT_EQ(foreign, 3);
+    // The sound whose path is too long is told of; the text file the filter drops is not.
+    ASSERT_EQ(leftOut.Count(), 1);
+    EXPECT_EQ(std::string(leftOut.FirstNames().Item(0)), tree.Path(deep + "\\a-long-name.wav"));
 }
 
 TEST_F(FolderScanTest, AStartFolderWithoutSubfoldersIsOneListing)

@@ -18,7 +18,12 @@ std::vector<std::string> Arguments(const char* text)
 {
     Parsed parsed(text);
     std::vector<std::string> words;
-    for (int i = 0; i < parsed.line.ArgumentCount(); ++i) words.push_back(parsed.line.Argument(i).Text());
+    for (int i = 0; i < parsed.line.ArgumentCount(); ++i) {
+        words.push_back(parsed.line.Argument(i).Text());
+        // The wide command line is read again at the place the parser gives.
+        const auto place = parsed.line.ArgumentPlace(i);
+        EXPECT_EQ(words.back(), std::string(text).substr(place.first, place.second - place.first)) << text;
+    }
     return words;
 }
 
@@ -63,6 +68,7 @@ TEST(CommandLine, UnquotedPathsWithBlanksStayWholeUntilTheNextDriveOrUncPath)
         {"prog.exe my  song.wav \\\\server\\share\\x y.mid \"q r.wav\" tail",
          {"my  song.wav", "\\\\server\\share\\x y.mid", "q r.wav", "tail"}},
         {"prog.exe \"C:\\My Music\\a.wav\"", {"C:\\My Music\\a.wav"}},
+        {"  prog.exe  \" a.wav \"  b.wav ", {"a.wav", "b.wav"}}, // blanks before the program and inside quotes
         // A word made only of quotes is an empty argument; an unclosed quote runs to the end.
         {"prog.exe \"\" \"open end", {"", "open end"}},
         // "\x95\x5C" ends in a backslash byte: it neither splits nor joins.

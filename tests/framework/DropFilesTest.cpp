@@ -11,6 +11,7 @@
 #include "foundation/ShellLink.h"
 #include "framework/DropFiles.h"
 #include "support/DropBuilder.h"
+#include "support/NoticeWatch.h"
 #include "support/Seam.h"
 #include "support/StringLists.h"
 #include "support/TempFolder.h"
@@ -24,42 +25,8 @@ void WINAPI CountingRelease(HDROP drop)
     DragFinish(drop);
 }
 
-// Notices seen while a drop is taken: each is read and answered with OK.
-struct TNotice {
-    std::string text;
-    bool withCheck;
-};
-std::vector<TNotice> notices;
-
-BOOL CALLBACK ReadNoticeChild(HWND child, LPARAM lParam)
-{
-    auto& notice = *reinterpret_cast<TNotice*>(lParam);
-    if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) notice.withCheck = true;
-    char text[512] = "";
-    GetWindowTextA(child, text, sizeof text);
-    notice.text += std::string(text) + "|";
-    return TRUE;
-}
-
-BOOL CALLBACK AnswerNotice(HWND window, LPARAM)
-{
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "ShapeClass") != 0 || !IsWindowVisible(window) || !GetDlgItem(window, IDOK)) return TRUE;
-    TNotice notice{"", false};
-    EnumChildWindows(window, &ReadNoticeChild, reinterpret_cast<LPARAM>(&notice));
-    notices.push_back(notice);
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
-    return FALSE;
-}
-
-void CALLBACK WatchNotices(HWND, UINT, UINT_PTR, DWORD)
-{
-    EnumThreadWindows(GetCurrentThreadId(), &AnswerNotice, 0);
-}
-
 int scanResult = 0;
-int FixedScan(const char*, HWND, THeapStringList& found, TScanFilter, void*)
+int FixedScan(const char*, HWND, THeapStringList& found, TScanFilter, void*, TLeftOutPaths*)
 {
     found.Clear();
     found.Append("C:\\found-before-the-stop.wav");
@@ -72,8 +39,6 @@ protected:
     {
         ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
         released.clear();
-        notices.clear();
-        timer = SetTimer(nullptr, 0, 30, &WatchNotices);
         target = CreateWindowExA(0, "STATIC", "drop target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
                                  nullptr, nullptr, nullptr, nullptr);
         child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, target, nullptr, nullptr,
@@ -84,14 +49,14 @@ protected:
     void TearDown() override
     {
         DestroyWindow(target);
-        KillTimer(nullptr, timer);
         CoUninitialize();
     }
 
     TTempFolder tree;
     TSeam release{ReplaceDropRelease, &CountingRelease};
     TFolderScan scan = &ScanFolder; // what the file list box gives the drop handling
-    UINT_PTR timer = 0;
+    TNoticeWatch watch;
+    const std::vector<TSeenNotice>& notices = watch.Seen();
     HWND target = nullptr;
     HWND child = nullptr;
     THeapStringList extensions;
@@ -99,19 +64,22 @@ protected:
 
 } // namespace
 
-TEST_F(DropFilesTest, NamesComeInDropOrderAndLongNamesWhole)
+TEST_F(DropFilesTest, NamesComeInDropOrderAndLongOnesAreRefusedWhole)
 {
+    // Longer than MAX_PATH: refused whole, never cut into another file's name.
     const std::string longName = "C:\\" + std::string(300, 'n') + ".wav";
     const TNames dropped = {tree.File("one.txt"), longName, tree.File("two.wav")};
     THeapStringList out;
     out.Append("stale");
+    TLeftOutPaths leftOut;
     HDROP drop = MakeDrop(dropped);
-    EXPECT_EQ(TakeDroppedFiles(child, drop, out), 3);
-    EXPECT_EQ(Names(out), dropped);
+    EXPECT_EQ(TakeDroppedFiles(child, drop, out, &leftOut), 2);
+    EXPECT_EQ(Names(out), (TNames{dropped[0], dropped[2]}));
+    EXPECT_EQ(leftOut.Count(), 1);
     EXPECT_EQ(released, std::vector<HDROP>{drop});
 
     drop = MakeDrop({longName, dropped[0]});
-    EXPECT_EQ(std::string(TakeDroppedFile(child, drop).Text()), longName);
+    EXPECT_STREQ(TakeDroppedFile(child, drop), "");
     EXPECT_EQ(released.back(), drop);
     EXPECT_EQ(GlobalSize(drop), 0u); // DragFinish freed the block
 
@@ -188,4 +156,20 @@ TEST_F(DropFilesTest, AFailedScanIsReportedAndAStoppedOneIsSilent)
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_FALSE(notices[0].withCheck); // "FaildToAddFolder" offers no "do not show again"
     EXPECT_EQ(released.size(), 2u);
+}
+
+TEST_F(DropFilesTest, OneNoticeCountsTheLeftOutFilesAndNamesTheFirstFew)
+{
+    TLeftOutPaths leftOut;
+    NoticeLeftOutPaths(target, leftOut);
+    EXPECT_TRUE(notices.empty()) << "nothing left out, nothing said";
+
+    for (const char* name : {"C:\\a?.wav", "C:\\b?.wav", "C:\\c?.wav", "C:\\d?.wav", "C:\\e?.wav"}) leftOut.Add(name);
+    NoticeLeftOutPaths(target, leftOut);
+    ASSERT_EQ(notices.size(), 1u);
+    const std::string& text = notices[0].text;
+    for (const char* shown : {"5 個", "C:\\a?.wav", "C:\\c?.wav", "ほか 2 個"})
+        EXPECT_NE(text.find(shown), std::string::npos) << shown << " in " << text;
+    EXPECT_EQ(text.find("d?.wav"), std::string::npos) << text;
+    EXPECT_TRUE(notices[0].withCheck); // the user can silence it
 }

@@ -11,7 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     TCommandLine line;
     line.Parse(text.c_str());
     (void)line.HelpFilePath();
-    for (int i = 0; i < line.ArgumentCount(); ++i) (void)line.Argument(i);
+    for (int i = 0; i < line.ArgumentCount(); ++i) {
+        // Each argument is where the parser says it lies: the wide command line is read by that place.
+        const auto place = line.ArgumentPlace(i);
+        const std::string parsed(text.c_str()); // Parse reads up to the first NUL
+        if (parsed.substr(place.first, place.second - place.first) != line.Argument(i).Text()) __builtin_trap();
+    }
     for (int i = 0; i < line.SwitchCount(); ++i) {
         THeapString name = line.Switch(i);
         (void)line.SwitchValue(i);

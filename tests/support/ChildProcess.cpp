@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/Wait.h"
+#include "support/WideText.h"
 
 namespace {
 
@@ -33,13 +34,18 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
 } // namespace
 
 TChildProcess::TChildProcess(const std::string& commandLine, DWORD creationFlags)
+    : TChildProcess(Wide(commandLine), creationFlags)
 {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
+}
+
+TChildProcess::TChildProcess(const std::wstring& commandLine, DWORD creationFlags)
+{
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr, &startup,
                         &started))
         return;
     CloseHandle(started.hThread);

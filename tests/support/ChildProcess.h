@@ -10,6 +10,8 @@
 class TChildProcess {
 public:
     explicit TChildProcess(const std::string& commandLine, DWORD creationFlags = 0); // started at once
+    // A command line with names outside the code page.
+    explicit TChildProcess(const std::wstring& commandLine, DWORD creationFlags = 0);
     ~TChildProcess(); // still running: closed through its window, ended if it will not go
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;

@@ -3,6 +3,8 @@
 
 #include <cstdio>
 
+#include "support/WideText.h"
+
 TTempFolder::TTempFolder()
 {
     static int made = 0;
@@ -55,22 +57,37 @@ std::string TTempFolder::Read(const std::string& path)
     return bytes;
 }
 
-void TTempFolder::RemoveTree(const std::string& folder)
+std::wstring TTempFolder::WideFile(const std::wstring& relative, const std::string& bytes) const
 {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    const std::wstring path = Wide(root) + L"\\" + relative;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::wstring();
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+void TTempFolder::RemoveTree(const std::string& folder) { RemoveWideTree(Wide(folder)); }
+
+// In UTF-16, for names outside the code page; a link is removed, never followed.
+void TTempFolder::RemoveWideTree(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); // hidden, system and read-only go too
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &found));
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // hidden, system and read-only go too
+            const DWORD attributes = found.dwFileAttributes;
+            if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                RemoveWideTree(path);
+            else if (!DeleteFileW(path.c_str()))
+                RemoveDirectoryW(path.c_str());
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 }

@@ -23,6 +23,9 @@ public:
     std::string File(const std::string& relative, const std::string& bytes = "x",
                      DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
 
+    // Writes a file whose name may lie outside the code page and gives its UTF-16 path.
+    std::wstring WideFile(const std::wstring& relative, const std::string& bytes = "x") const;
+
     // Writes a file anywhere; false when it cannot be written.
     static bool Write(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
     // A file's bytes; empty when it cannot be read.
@@ -30,6 +33,7 @@ public:
 
 private:
     static void RemoveTree(const std::string& folder);
+    static void RemoveWideTree(const std::wstring& folder);
 
     std::string root;
 };

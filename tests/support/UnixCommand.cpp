@@ -5,6 +5,7 @@
 
 #include "support/ChildProcess.h"
 #include "support/Wait.h"
+#include "support/WideText.h"
 
 bool StartUnix(const std::string& commandLine)
 {
@@ -35,6 +36,18 @@ bool RunUnixScript(const std::string& script, DWORD timeoutMs)
 }
 
 bool HaveUnixProgram(const char* windowsPath) { return GetFileAttributesA(windowsPath) != INVALID_FILE_ATTRIBUTES; }
+
+std::string UnixPath(const std::string& windowsPath)
+{
+    using TUnixName = char*(CDECL*)(LPCWSTR);
+    FARPROC found = GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    if (!found) return "";
+    char* unixPath = reinterpret_cast<TUnixName>(reinterpret_cast<void*>(found))(Wide(windowsPath).c_str());
+    if (!unixPath) return "";
+    const std::string path = unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    return path;
+}
 
 bool HaveXdotool() { return HaveUnixProgram("Z:\\usr\\bin\\xdotool"); }
 

@@ -15,6 +15,9 @@ bool RunUnixScript(const std::string& script, DWORD timeoutMs = 10000);
 
 bool HaveUnixProgram(const char* windowsPath);
 
+// The Unix path of a Windows path, as Wine maps it; empty when not under Wine.
+std::string UnixPath(const std::string& windowsPath);
+
 // xdotool drives the X display: pointer moves, clicks and key strokes as a user makes them.
 // RunXdotool returns once xdotool has sent them all.
 bool HaveXdotool();
