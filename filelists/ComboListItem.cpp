@@ -1,10 +1,15 @@
 // TComboListItem: measuring and drawing a history entry with its file-type icon.
 #include "filelists/ComboListItem.h"
 
+#include "foundation/ScreenScale.h"
+
 namespace {
 
+// Lengths at 96 DPI: the icon column of a line with the small icon, of one with the large
+// icon, and the gap between icon column and text.
 const int smallBox = 18;
 const int largeBox = 34;
+const int textGap = 2;
 const char fullWidthSample[] = "\x91\x53"; // a full-width character in Shift-JIS
 
 } // namespace
@@ -22,9 +27,9 @@ void TComboListItem::Measure(HDC dc, int gap)
     DrawTextA(dc, text, -1, &bounds, DT_CALCRECT);
     const int width = bounds.right - bounds.left;
     textHeight = bounds.bottom - bounds.top;
-    largeIcon = textHeight >= smallBox + 8;
-    iconBoxWidth = iconBoxHeight = largeIcon ? largeBox : smallBox;
-    itemWidth = iconBoxWidth + width + 2 - gap;
+    largeIcon = textHeight >= Scaled(smallBox + 8);
+    iconBoxWidth = iconBoxHeight = Scaled(largeIcon ? largeBox : smallBox);
+    itemWidth = iconBoxWidth + width + Scaled(textGap) - gap;
     textWidth = width - gap;
     itemHeight = iconBoxHeight > textHeight ? iconBoxHeight : textHeight;
 }
@@ -43,7 +48,7 @@ void TComboListItem::Draw(const DRAWITEMSTRUCT& item) const
 
     const int height = area.bottom - area.top;
     if (icon) {
-        const int size = GetSystemMetrics(largeIcon ? SM_CXICON : SM_CXSMICON);
+        const int size = IconSizeOfKind(largeIcon ? 1 : 0);
         const int spare = (height - size) / 2;
         HICON shown = icon->Get(largeIcon ? 1 : 0, nullptr);
         const UINT flags = enabled ? DST_ICON : DST_ICON | DSS_MONO;
@@ -51,7 +56,7 @@ void TComboListItem::Draw(const DRAWITEMSTRUCT& item) const
                    reinterpret_cast<LPARAM>(shown), 0, area.left + 1, area.top + (spare > 0 ? spare : 0) + 1, size,
                    size, flags);
     }
-    const int x = area.left + iconBoxWidth + 2;
+    const int x = area.left + iconBoxWidth + Scaled(textGap);
     const int y = area.top + (height - textHeight) / 2;
     DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.Text()), text.Length(), x, y, 0, 0,
                DST_PREFIXTEXT);

@@ -9,6 +9,7 @@
 #include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
+#include "foundation/ScreenScale.h"
 #include "framework/PumpPacer.h"
 #include "framework/Shape.h"
 #include "framework/Window.h"
@@ -117,7 +118,8 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
     const int id = owner ? owner->NextControlId() : 0;
     controlId = static_cast<UINT>(id);
     superclass.Register();
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
+    const SIZE size = Scaled(SIZE{width, height});
+    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, size.cx, size.cy, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
     if (!list) return;
     superclass.Bind(list, *this);
