@@ -154,7 +154,7 @@ void TShape::ChooseFirstPosition()
 {
     if (!RestorePlacement(this)) {
         if (owner && IsWindow(owner) && IsWindowVisible(owner))
-            CentreShape(this);
+            CentreShape(this, owner);
         else
             PlaceShapeAtMouse(this);
         ShowAtFirstPosition();

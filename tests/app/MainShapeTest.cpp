@@ -1,4 +1,4 @@
-// The main shape without its window: the display-state table, the tray tip and the version text.
+// The main shape: the display-state table, the tray tip, the version text and the context menu.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,12 +7,33 @@
 #include "app/Commands.h"
 #include "app/MainShape.h"
 #include "app/VersionWindow.h"
+#include "framework/TestElements.h"
 
 namespace {
 
 bool Grayed(HMENU menu, UINT command)
 {
     return (GetMenuState(menu, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0;
+}
+
+bool menuOpened = false;
+void CALLBACK NoteMenuAndClose(HWND window, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(window, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    menuOpened = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+// Whether WM_CONTEXTMENU at a screen point opens a menu; the menu is closed again.
+bool ContextMenuOpensAt(HWND window, POINT point)
+{
+    menuOpened = false;
+    SetTimer(window, 1, 200, &NoteMenuAndClose);
+    SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+    KillTimer(window, 1);
+    return menuOpened;
 }
 
 } // namespace
@@ -69,4 +90,24 @@ TEST(VersionWindowTest, TextShowsPaddedEraDateAndTime)
         EXPECT_EQ(CurrentVersionInfo(), &info);
     }
     EXPECT_EQ(CurrentVersionInfo(), nullptr);
+}
+
+// On a monitor left of and above the primary one the click's coordinates are negative.
+TEST(MainShapeTest, ContextMenuOpensAtNegativeScreenCoordinates)
+{
+    TMainShape shape;
+    shape.ShowModeless(0);
+    HWND window = shape.Handle();
+    RECT frame;
+    GetWindowRect(window, &frame);
+    MoveWindow(window, -700, -400, frame.right - frame.left, frame.bottom - frame.top, TRUE);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT inside{client.right - 4, client.bottom - 4};
+    ClientToScreen(window, &inside);
+    ASSERT_LT(inside.x, 0);
+    ASSERT_LT(inside.y, 0);
+    EXPECT_TRUE(ContextMenuOpensAt(window, inside));
+    EXPECT_FALSE(ContextMenuOpensAt(window, POINT{-1, -1})) << "the keyboard's menu key";
+    CloseShape(shape);
 }

@@ -3,6 +3,7 @@
 
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/TwoMonitors.h"
 #include "support/Wait.h"
 
 namespace {
@@ -78,6 +79,24 @@ TEST(ShapeSetupTest, ShapeWithVisibleOwnerOpensCentredOnTheScreen)
     GetWindowRect(shape.Handle(), &window);
     EXPECT_NEAR((work.left + work.right) / 2, (window.left + window.right) / 2, 1);
     EXPECT_NEAR((work.top + work.bottom) / 2, (window.top + window.bottom) / 2, 1);
+    CloseShape(shape);
+    DestroyWindow(owner);
+}
+
+// The owner stands on a monitor left of and above the primary one: the shape opens centred there.
+TEST(ShapeSetupTest, ShapeWithVisibleOwnerOpensCentredOnTheOwnersMonitor)
+{
+    TTwoMonitors monitors(TTwoMonitors::LeftAndAbove);
+    const RECT left = monitors.First().monitor;
+    HWND owner = CreateWindowExA(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, left.left + 40,
+                                 left.top + 30, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    TFixedElement element(200, 100);
+    TShape shape(owner, "Centred", &element, nullptr);
+    shape.ShowModeless(0);
+    RECT window;
+    GetWindowRect(shape.Handle(), &window);
+    EXPECT_NEAR((left.left + left.right) / 2, (window.left + window.right) / 2, 1);
+    EXPECT_NEAR((left.top + left.bottom) / 2, (window.top + window.bottom) / 2, 1);
     CloseShape(shape);
     DestroyWindow(owner);
 }
