@@ -1,6 +1,8 @@
 // TComboListItem: measuring and drawing a history entry with its file-type icon.
 #include "filelists/ComboListItem.h"
 
+#include <vector>
+
 #include "foundation/ScreenScale.h"
 
 namespace {
@@ -26,6 +28,7 @@ void TComboListItem::Measure(HDC dc, int gap)
     RECT bounds{0, 0, 0, 0};
     DrawTextA(dc, text, -1, &bounds, DT_CALCRECT);
     const int width = bounds.right - bounds.left;
+    textExtent = width;
     textHeight = bounds.bottom - bounds.top;
     largeIcon = textHeight >= Scaled(smallBox + 8);
     iconBoxWidth = iconBoxHeight = Scaled(largeIcon ? largeBox : smallBox);
@@ -56,9 +59,30 @@ void TComboListItem::Draw(const DRAWITEMSTRUCT& item) const
                    reinterpret_cast<LPARAM>(shown), 0, area.left + 1, area.top + (spare > 0 ? spare : 0) + 1, size,
                    size, flags);
     }
-    const int x = area.left + iconBoxWidth + Scaled(textGap);
+    const int x = area.left + TextLeft();
     const int y = area.top + (height - textHeight) / 2;
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text.Text()), text.Length(), x, y, 0, 0,
+    const int lineWidth = area.right - area.left;
+    const THeapString shown = IsCut(lineWidth) ? ShownText(dc, lineWidth) : text;
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown.Text()), shown.Length(), x, y, 0, 0,
                DST_PREFIXTEXT);
     if (!selected && (item.itemState & ODS_FOCUS)) DrawFocusRect(dc, &area);
+}
+
+int TComboListItem::TextLeft() const { return iconBoxWidth + Scaled(textGap); }
+
+// The system leaves out the middle of the path; when the file name alone is too long, the
+// text keeps its start (the drive) and loses its end.
+THeapString TComboListItem::ShownText(HDC dc, int lineWidth) const
+{
+    if (!IsCut(lineWidth)) return text;
+    const int room = lineWidth - TextLeft();
+    std::vector<char> shown;
+    for (UINT ellipsis : {DT_PATH_ELLIPSIS, DT_END_ELLIPSIS}) {
+        shown.assign(text.Text(), text.Text() + text.Length() + 1);
+        shown.resize(shown.size() + 8, '\0'); // the ellipsis may take more bytes than what it replaces
+        RECT bounds{0, 0, room > 0 ? room : 0, 0};
+        DrawTextA(dc, shown.data(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE | DT_MODIFYSTRING | ellipsis);
+        if (bounds.right - bounds.left <= room) break;
+    }
+    return THeapString(shown.data());
 }

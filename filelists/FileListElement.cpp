@@ -73,8 +73,9 @@ bool TFileListElement::MayMoveSelection(UINT message)
 
 void TFileListElement::SelectionMoved() {}
 
-bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+bool TFileListElement::ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    lineTip.Message(message, wParam, lParam);
     if (TReflected* reflected = AsReflected(message, lParam)) {
         reflected->handled = Reflected(*reflected);
         result = 0;
@@ -123,6 +124,7 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
     if (!list) return;
     superclass.Bind(list, *this);
+    lineTip.Attach(window);
     DragAcceptFiles(window, TRUE);
     SendMessageA(window, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
     RefreshFromData();
