@@ -1,8 +1,10 @@
 // Shape setup: client size, status bar ids, the F1 binding, first position and the property.
 #include <gtest/gtest.h>
 
+#include "foundation/ScreenScale.h"
 #include "framework/ShapeLoops.h"
 #include "framework/TestElements.h"
+#include "support/Seam.h"
 #include "support/TwoMonitors.h"
 #include "support/Wait.h"
 
@@ -28,6 +30,34 @@ TEST(ShapeSetupTest, ClientAreaFitsTheElementsAndMargins)
     EXPECT_EQ(12, element.placedAt.x);
     EXPECT_EQ(12, element.placedAt.y);
     EXPECT_TRUE(IsWindowVisible(shape.Handle()));
+    CloseShape(shape);
+}
+
+// At 192 DPI every length of the layout doubles: the margins, the root group's spacing and the
+// snapping distance. (The elements' own sizes are in pixels here.)
+TEST(ShapeSetupTest, LayoutLengthsFollowTheDpi)
+{
+    TSeam dpi(ReplaceScreenDpi, 192);
+    TFixedElement left(150, 60, DockLeft), right(40, 20, DockLeft);
+    TShape shape(nullptr, "Fit", &left, &right, nullptr);
+    shape.ShowModeless(0);
+    SIZE client = ClientSize(shape.Handle());
+    EXPECT_EQ(150 + 24 + 40 + 2 * 24, client.cx);
+    EXPECT_EQ(60 + 2 * 24, client.cy);
+    EXPECT_EQ(24, left.placedAt.x);
+    EXPECT_EQ(24 + 150 + 24, right.placedAt.x);
+
+    RECT frame;
+    GetWindowRect(shape.Handle(), &frame);
+    const RECT area{frame.left - 500, frame.top - 300, frame.right + 500, frame.bottom + 300};
+    TSnapTracker& snap = shape.SnapTracker();
+    for (int away : {14, 15}) {
+        snap.BeginTracking(area, {});
+        RECT proposed = frame;
+        OffsetRect(&proposed, area.left + away - frame.left, 0);
+        snap.Track(0, proposed);
+        EXPECT_EQ(away == 14 ? area.left : area.left + away, proposed.left) << away << " pixels from the edge";
+    }
     CloseShape(shape);
 }
 
