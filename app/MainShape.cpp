@@ -1,6 +1,8 @@
 // TMainShape: construction, the settings window's commands, the tray and the playback chain.
 #include "app/MainShape.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 #include "app/Commands.h"
@@ -409,11 +411,12 @@ LRESULT TMainShape::OnTrayMouse(UINT mouseMessage)
     return 0;
 }
 
-// Only a click inside the client area opens the menu; the keyboard's (-1, -1) never lies there.
+// Only a click inside the client area opens the menu, not the keyboard's (-1, -1). The point
+// is signed: a monitor left of or above the primary one has negative coordinates.
 bool TMainShape::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
-    if (reinterpret_cast<HWND>(wParam) != hwnd) return false;
-    const POINT point{static_cast<LONG>(LOWORD(lParam)), static_cast<LONG>(HIWORD(lParam))};
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (reinterpret_cast<HWND>(wParam) != hwnd || (point.x == -1 && point.y == -1)) return false;
     RECT client{};
     GetClientRect(hwnd, &client);
     MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&client), 2);

@@ -1,12 +1,14 @@
 // TButtonRowElement: measuring, creating the push buttons, the default button, help and ending the box.
 #include "controls/ButtonRowElement.h"
 
+#include <algorithm>
 #include <cstdarg>
 
 #include "foundation/CommandLine.h"
 #include "foundation/DisplayText.h"
 #include "foundation/IconCache.h"
 #include "foundation/ProgramHelp.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
 #include "framework/TransparentButton.h"
 
@@ -60,28 +62,36 @@ void TButtonRowElement::Init(int dockSide)
     defaultIndex = 0;
 }
 
-SIZE TButtonRowElement::Measure(TShape* shape, HDC)
+// Every button takes the size of the widest caption, and at least the row's own size. Room
+// for an icon is left in every button: some get theirs only once they are shown.
+SIZE TButtonRowElement::Measure(TShape* shape, HDC dc)
 {
-    // The captions take part in the shape's access keys; the buttons' size is fixed.
-    if (shape) {
-        for (TButtonDescriptor* button : buttons) shape->RegisterCaption(&button->caption);
+    buttonSize = Scaled(SIZE{ButtonWidth, ButtonHeight});
+    for (TButtonDescriptor* each : buttons) {
+        // The captions take part in the shape's access keys.
+        if (shape) shape->RegisterCaption(&each->caption);
+        const SIZE text = MeasureCaption(shape, dc, each->caption);
+        buttonSize.cx = std::max<LONG>(buttonSize.cx, PushButtonWidthFor(text.cx, true));
+        buttonSize.cy = std::max<LONG>(buttonSize.cy, text.cy + 2 * TTransparentButton::PushFrame);
     }
     const int count = Count();
     if (count == 0) return SIZE{0, 0};
-    if (IsRow()) return SIZE{count * (ButtonWidth + Gap) - Gap, ButtonHeight};
-    return SIZE{ButtonWidth, count * (ButtonHeight + Gap) - Gap};
+    const int gap = Scaled(Gap);
+    if (IsRow()) return SIZE{count * (buttonSize.cx + gap) - gap, buttonSize.cy};
+    return SIZE{buttonSize.cx, count * (buttonSize.cy + gap) - gap};
 }
 
 void TButtonRowElement::Place(TShape* shape, int x, int y)
 {
-    SetTransparentPushButtonSize(ButtonWidth, ButtonHeight);
+    SetTransparentPushButtonSize(buttonSize.cx, buttonSize.cy);
     RegisterTransparentClasses();
     const bool markDefault = mayMarkDefault && !ShapeHasDefaultButton(shape->Handle());
     // A question closed by its close button or Escape must not read as consent: with a
     // Cancel button, closing without a button answers Cancel.
     if (Find(IDCANCEL, nullptr)) shape->SetResultCode(IDCANCEL);
+    const int gap = Scaled(Gap);
     for (int i = 0; i < Count(); ++i) {
-        const int step = i * (IsRow() ? ButtonWidth + Gap : ButtonHeight + Gap);
+        const int step = i * (IsRow() ? buttonSize.cx + gap : buttonSize.cy + gap);
         CreateButton(shape, *buttons[i], IsRow() ? x + step : x, IsRow() ? y : y + step,
                      markDefault && i == defaultIndex);
     }
@@ -90,8 +100,8 @@ void TButtonRowElement::Place(TShape* shape, int x, int y)
 void TButtonRowElement::CreateButton(TShape* shape, TButtonDescriptor& button, int x, int y, bool isDefault)
 {
     button.control.isDefault = isDefault;
-    HWND window = CreateWindowExA(0, "TransparentPushButton", button.caption, buttonStyle, x, y, ButtonWidth,
-                                  ButtonHeight, shape->Handle(),
+    HWND window = CreateWindowExA(0, "TransparentPushButton", button.caption, buttonStyle, x, y, buttonSize.cx,
+                                  buttonSize.cy, shape->Handle(),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)),
                                   TWindow::ModuleInstance(), nullptr);
     button.control.hwnd = window;

@@ -43,6 +43,7 @@ public:
     bool Command(int id, HWND window, int code) override;
     void Enable(bool enabled) override;
 
+    // Lengths at 96 DPI; a caption that needs more widens every button of the row.
     static const int ButtonWidth = 88;
     static const int ButtonHeight = 21;
     static const int Gap = 6;
@@ -57,6 +58,7 @@ private:
     std::vector<TButtonDescriptor*> buttons; // borrowed: the caller's descriptors
     unsigned char mayMarkDefault;
     int defaultIndex;
+    SIZE buttonSize = {0, 0}; // every button's window, in pixels; set by measuring
 };
 
 // True when a child of the shape is already the default push button: a transparent push

@@ -1,16 +1,17 @@
 // TCheckBoxElement: the box and its companion's layout, the click, enabling and the stored 0/1 value.
 #include "controls/CheckBoxElement.h"
 
+#include <algorithm>
+
 #include "foundation/DisplayText.h"
-#include "framework/AccessKeys.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
+#include "framework/TransparentButton.h"
 
 namespace {
 
 const DWORD checkBoxStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 const int captionWidthDefault = 148;
-// The transparent button draws its text 18 pixels in; 14 would clip the last character.
-const int glyphWidth = 18;
 
 } // namespace
 
@@ -24,7 +25,7 @@ TCheckBoxElement::TCheckBoxElement(int dock, int fixedWidth, const char* caption
                                    TElement* companion)
     : TElement(dock, AlignCentred), caption(DisplayText(captionText ? captionText : "")), control(),
       checked(isChecked ? 1 : 0), defaultChecked(isChecked ? 1 : 0), widthFollowsCaption(0),
-      companion(companion), width(fixedWidth), height(BoxHeight), companionSize{0, 0}
+      companion(companion), width(fixedWidth), box{0, 0}, companionSize{0, 0}
 {
 }
 
@@ -46,36 +47,35 @@ void TCheckBoxElement::Load(TRegistryStore& key)
     if (companion) companion->Load(key);
 }
 
+// The transparent button draws the text right of the glyph; the box is as high as the text needs.
 SIZE TCheckBoxElement::Measure(TShape* shape, HDC dc)
 {
     if (shape) shape->RegisterCaption(&caption);
-    if (widthFollowsCaption) {
-        THeapString shown = AccessKeyMeasuringText(shape && shape->KeysAssigned(), caption);
-        RECT bounds{0, 0, 0, 0};
-        DrawTextA(dc, shown, -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
-        width = bounds.right - bounds.left + glyphWidth;
-    }
-    if (!companion) return SIZE{width, BoxHeight};
+    const SIZE text = MeasureCaption(shape, dc, caption);
+    if (widthFollowsCaption) width = text.cx + Scaled(TTransparentButton::GlyphTextIndent);
+    box.cx = widthFollowsCaption ? width : Scaled(width);
+    box.cy = std::max<LONG>(Scaled(BoxHeight), text.cy);
+    if (!companion) return box;
     companionSize = companion->Measure(shape, dc);
-    if (CompanionBeside()) return SIZE{width + CompanionGap + companionSize.cx, companionSize.cy};
-    const int under = companionSize.cx + CompanionIndent;
-    return SIZE{width > under ? width : under, BoxHeight + companionSize.cy + CompanionGap};
+    if (CompanionBeside()) return SIZE{box.cx + Scaled(CompanionGap) + companionSize.cx, companionSize.cy};
+    const int under = companionSize.cx + Scaled(CompanionIndent);
+    return SIZE{std::max<LONG>(box.cx, under), box.cy + companionSize.cy + Scaled(CompanionGap)};
 }
 
 void TCheckBoxElement::Place(TShape* shape, int x, int y)
 {
     RegisterTransparentClasses();
     const int id = shape->NextControlId();
-    HWND window = CreateWindowExA(0, "TransparentButton", caption, checkBoxStyle, x, y, width, BoxHeight,
+    HWND window = CreateWindowExA(0, "TransparentButton", caption, checkBoxStyle, x, y, box.cx, box.cy,
                                   shape->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   TWindow::ModuleInstance(), nullptr);
     control.hwnd = window;
     if (window) BindTransparentControl(window, &control);
     if (companion) {
         if (CompanionBeside())
-            companion->Place(shape, x + width + CompanionGap, y);
+            companion->Place(shape, x + box.cx + Scaled(CompanionGap), y);
         else
-            companion->Place(shape, x + CompanionIndent, y + BoxHeight);
+            companion->Place(shape, x + Scaled(CompanionIndent), y + box.cy);
         companion->Enable(checked != 0);
     }
     if (window) SendMessageA(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

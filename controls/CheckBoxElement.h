@@ -28,6 +28,7 @@ public:
     void RefreshFromData() override;
     void RefreshToData() override;
 
+    // Lengths at 96 DPI.
     static const int BoxHeight = 18;
     static const int CompanionIndent = 18;
     static const int CompanionGap = 6;
@@ -42,7 +43,7 @@ protected:
     unsigned char defaultChecked; // when nothing is stored
     unsigned char widthFollowsCaption;
     TElement* companion;          // borrowed: enabled only while the box is checked
-    int width;
-    int height;
+    int width;                    // at 96 DPI when fixed; follows the caption otherwise
+    SIZE box;                     // the check box window, in pixels; set by measuring
     SIZE companionSize;
 };

@@ -45,3 +45,7 @@ public:
     int dock;
     int alignment;
 };
+
+// A caption's size on one line in the DC's font, with its access-key marker as the shape shows
+// it (Measure runs before the keys are assigned); 0 x 0 without a DC.
+SIZE MeasureCaption(TShape* shape, HDC dc, const char* caption);

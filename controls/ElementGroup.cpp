@@ -3,7 +3,9 @@
 
 #include "foundation/DisplayText.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
+#include "framework/TransparentButton.h"
 #include "framework/TransparentControls.h"
 
 #define VANTRY_GROUP_ARGUMENTS(first)  \
@@ -145,25 +147,29 @@ void TElementGroup::SetSpacing(int x, int y)
 SIZE TElementGroup::Measure(TShape* shape, HDC dc)
 {
     if (!caption.IsEmpty() && shape) shape->RegisterCaption(&caption);
+    const SIZE spacing = Scaled(SIZE{horizontalSpacing, verticalSpacing});
     paddedSizes.assign(children.size(), SIZE{0, 0});
     positions.assign(children.size(), POINT{0, 0});
     for (size_t i = 0; i < children.size(); ++i) {
         SIZE size = children[i]->Measure(shape, dc);
         // Empty children take neither room nor spacing.
         if (size.cx * size.cy > 0) {
-            size.cx += horizontalSpacing;
-            size.cy += verticalSpacing;
+            size.cx += spacing.cx;
+            size.cy += spacing.cy;
         }
         paddedSizes[i] = size;
     }
     SIZE total = TotalSize();
     LayOut(total);
     // A group with nothing in it would otherwise come out negative and still look non-empty.
-    measured.cx = total.cx > horizontalSpacing ? total.cx - horizontalSpacing : 0;
-    measured.cy = total.cy > verticalSpacing ? total.cy - verticalSpacing : 0;
+    measured.cx = total.cx > spacing.cx ? total.cx - spacing.cx : 0;
+    measured.cy = total.cy > spacing.cy ? total.cy - spacing.cy : 0;
     if (!caption.IsEmpty()) {
-        measured.cx += FrameExtraWidth;
-        measured.cy += FrameExtraHeight;
+        measured.cx += Scaled(FrameExtraWidth);
+        measured.cy += Scaled(FrameExtraHeight);
+        // The frame's caption is cut by its own end: as wide as the caption with its indent on both sides.
+        const int captionEnd = 2 * Scaled(TTransparentButton::GroupCaptionIndent) + MeasureCaption(shape, dc, caption).cx;
+        if (measured.cx < captionEnd) measured.cx = captionEnd;
     }
     return measured;
 }
@@ -253,8 +259,8 @@ void TElementGroup::Place(TShape* shape, int x, int y)
                                 x, y, measured.cx, measured.cy, shape->Handle(),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)),
                                 TWindow::ModuleInstance(), nullptr);
-        x += FrameInset;
-        y += FrameInset;
+        x += Scaled(FrameInset);
+        y += Scaled(FrameInset);
     }
     origin = POINT{x, y};
     for (size_t i = 0; i < children.size(); ++i)

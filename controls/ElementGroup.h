@@ -62,6 +62,7 @@ public:
     void RefreshFromData() override;
     void RefreshToData() override;
 
+    // Lengths at 96 DPI, as the spacings are: a caption's frame around the content.
     static const int FrameExtraWidth = 36;
     static const int FrameExtraHeight = 26;
     static const int FrameInset = 18;

@@ -12,7 +12,7 @@ public:
     void Place(TShape* shape, int x, int y) override;
     void Paint(TShape* shape, HDC dc) override;
 
-    static const int IconSize = 32;
+    static const int IconSize = 32; // at 96 DPI, the large icon
 
 private:
     HICON icon; // borrowed

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 
 namespace {
 
@@ -96,5 +97,5 @@ void TListElement::Load(TRegistryStore& key)
     if (selectedText && key.ReadString(selectTextName, *selectedText) != ERROR_SUCCESS) *selectedText = "";
 }
 
-SIZE TListElement::Measure(TShape*, HDC) { return SIZE{width, height}; }
+SIZE TListElement::Measure(TShape*, HDC) { return Scaled(SIZE{width, height}); }
 void TListElement::Place(TShape*, int, int) {}

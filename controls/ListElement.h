@@ -24,7 +24,7 @@ public:
     static THeapString ValueName(int index); // "%6.6d"
 
 protected:
-    int width;
+    int width;  // of the list at 96 DPI
     int height;
     THeapStringList* items;    // borrowed: the caller's list
     THeapString* selectedText; // borrowed: the caller's text

@@ -2,6 +2,7 @@
 #include "controls/ProgressBarElement.h"
 
 #include "foundation/Handles.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
 #include "framework/WindowBinding.h"
 
@@ -31,13 +32,14 @@ TProgressBarElement::TProgressBarElement(int dock, int alignment, int width, int
 
 TProgressBarElement::~TProgressBarElement() { TBinding::Unbind(*this); }
 
-SIZE TProgressBarElement::Measure(TShape*, HDC) { return SIZE{width, height}; }
+SIZE TProgressBarElement::Measure(TShape*, HDC) { return Scaled(SIZE{width, height}); }
 
 void TProgressBarElement::Place(TShape* shape, int x, int y)
 {
     RegisterProgressClass();
     drawn = 0;
-    CreateWindowExA(0, progressClassName, "", WS_CHILD | WS_VISIBLE, x, y, width, height, shape->Handle(),
+    const SIZE size = Scaled(SIZE{width, height});
+    CreateWindowExA(0, progressClassName, "", WS_CHILD | WS_VISIBLE, x, y, size.cx, size.cy, shape->Handle(),
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(shape->NextControlId())),
                     TWindow::ModuleInstance(), this);
 }
@@ -72,7 +74,8 @@ void TProgressBarElement::SliceColumns(RECT& inner, int& from, int& to) const
 {
     RECT client;
     GetClientRect(window, &client);
-    inner = RECT{client.left + 2, client.top + 2, client.right - 2, client.bottom - 3};
+    const int inset = Scaled(2);
+    inner = RECT{client.left + inset, client.top + inset, client.right - inset, client.bottom - Scaled(3)};
     const int span = inner.right - inner.left;
     const int safeRange = range > 0 ? range : 1;
     from = inner.left + static_cast<int>(static_cast<long long>(drawn) * span / safeRange);

@@ -25,7 +25,7 @@ public:
 
     HWND Window() const { return window; }
 
-    int width;
+    int width;  // at 96 DPI
     int height;
     int range;     // the value that fills the bar; at least 1
     int current;   // 0 .. range; the owner writes it, then asks for an update

@@ -1,21 +1,19 @@
 // TRadioGroupElement: the column layout, the buttons and frame, clicks, refreshing and the stored value.
 #include "controls/RadioGroupElement.h"
 
+#include <algorithm>
 #include <cstdarg>
 
+#include "controls/ElementGroup.h"
 #include "foundation/DisplayText.h"
-#include "framework/AccessKeys.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
+#include "framework/TransparentButton.h"
 
 namespace {
 
 const DWORD frameStyle = WS_CHILD | WS_GROUP | BS_GROUPBOX;
 const DWORD itemStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_NOTIFY | BS_AUTORADIOBUTTON;
-// The transparent button draws its text 18 pixels in; 14 would clip the last character.
-const int glyphWidth = 18;
-const int frameExtraWidth = 36;
-const int frameExtraHeight = 26;
-const int frameInset = 18;
 
 HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
@@ -59,6 +57,7 @@ void TRadioGroupElement::Init(int value)
     selected = defaultValue = value;
     columns = 1;
     measured = SIZE{0, 0};
+    item = SIZE{0, 0};
     enabled = true;
 }
 
@@ -90,15 +89,16 @@ void TRadioGroupElement::Load(TRegistryStore& key)
 void TRadioGroupElement::MeasureCaptions(TShape* shape, HDC dc)
 {
     if (shape && !frameCaption.IsEmpty()) shape->RegisterCaption(&frameCaption);
-    int widest = 0;
-    for (TRadioItem* item : items) {
-        if (shape) shape->RegisterCaption(&item->caption);
-        THeapString shown = AccessKeyMeasuringText(shape && shape->KeysAssigned(), item->caption);
-        RECT bounds{0, 0, 0, 0};
-        DrawTextA(dc, shown, -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
-        if (bounds.right - bounds.left > widest) widest = bounds.right - bounds.left;
+    SIZE widest{0, 0};
+    for (TRadioItem* each : items) {
+        if (shape) shape->RegisterCaption(&each->caption);
+        const SIZE text = MeasureCaption(shape, dc, each->caption);
+        widest.cx = std::max(widest.cx, text.cx);
+        widest.cy = std::max(widest.cy, text.cy);
     }
-    if (widthFollowsCaptions) itemWidth = widest + glyphWidth;
+    if (widthFollowsCaptions) itemWidth = widest.cx + Scaled(TTransparentButton::GlyphTextIndent);
+    item.cx = widthFollowsCaptions ? itemWidth : Scaled(itemWidth);
+    item.cy = std::max<LONG>(Scaled(ItemHeight), widest.cy);
 }
 
 // A companion sits under and right of its button: its row grows by its height and its column
@@ -108,13 +108,13 @@ void TRadioGroupElement::MeasureCompanions(TShape* shape, HDC dc)
     columnExtra.assign(static_cast<size_t>(columns), 0);
     rowExtra.assign(static_cast<size_t>(Rows()), 0);
     for (int i = 0; i < ItemCount(); ++i) {
-        TRadioItem& item = *items[i];
-        if (!item.companion) continue;
-        item.companionSize = item.companion->Measure(shape, dc);
+        TRadioItem& each = *items[i];
+        if (!each.companion) continue;
+        each.companionSize = each.companion->Measure(shape, dc);
         int& row = rowExtra[RowOf(i)];
-        if (item.companionSize.cy > row) row = item.companionSize.cy;
+        if (each.companionSize.cy > row) row = each.companionSize.cy;
         int& column = columnExtra[ColumnOf(i)];
-        const int beyond = item.companionSize.cx + CompanionOffset - itemWidth;
+        const int beyond = each.companionSize.cx + Scaled(CompanionOffset) - item.cx;
         if (beyond > column) column = beyond;
     }
 }
@@ -123,13 +123,20 @@ SIZE TRadioGroupElement::Measure(TShape* shape, HDC dc)
 {
     MeasureCaptions(shape, dc);
     MeasureCompanions(shape, dc);
-    measured.cx = columns * (itemWidth + ColumnGap) - ColumnGap + Sum(columnExtra, columns);
-    measured.cy = Rows() * ItemHeight + Sum(rowExtra, Rows());
+    const int gap = Scaled(ColumnGap);
+    measured.cx = columns * (item.cx + gap) - gap + Sum(columnExtra, columns);
+    measured.cy = Rows() * item.cy + Sum(rowExtra, Rows());
     if (!frameCaption.IsEmpty()) {
-        measured.cx += frameExtraWidth;
-        measured.cy += frameExtraHeight;
+        measured.cx += Scaled(TElementGroup::FrameExtraWidth);
+        measured.cy += Scaled(TElementGroup::FrameExtraHeight);
     }
     return measured;
+}
+
+POINT TRadioGroupElement::ItemOrigin(int index) const
+{
+    const int column = ColumnOf(index), row = RowOf(index);
+    return POINT{column * (item.cx + Scaled(ColumnGap)) + Sum(columnExtra, column), row * item.cy + Sum(rowExtra, row)};
 }
 
 void TRadioGroupElement::Place(TShape* shape, int x, int y)
@@ -140,20 +147,20 @@ void TRadioGroupElement::Place(TShape* shape, int x, int y)
                             measured.cx, measured.cy, shape->Handle(), ControlId(-1), TWindow::ModuleInstance(),
                             nullptr);
     if (visibleFrame) {
-        x += frameInset;
-        y += frameInset;
+        x += Scaled(TElementGroup::FrameInset);
+        y += Scaled(TElementGroup::FrameInset);
     }
     for (int i = 0; i < ItemCount(); ++i) {
-        TRadioItem& item = *items[i];
-        const int column = ColumnOf(i), row = RowOf(i);
-        const int left = x + column * (itemWidth + ColumnGap) + Sum(columnExtra, column);
-        const int top = y + row * ItemHeight + Sum(rowExtra, row);
-        HWND button = CreateWindowExA(0, "TransparentButton", item.caption, itemStyle, left, top, itemWidth,
-                                      ItemHeight, shape->Handle(), ControlId(shape->NextControlId()),
-                                      TWindow::ModuleInstance(), nullptr);
-        item.control.hwnd = button;
-        if (button) BindTransparentControl(button, &item.control);
-        if (item.companion) item.companion->Place(shape, left + CompanionOffset, top + CompanionOffset);
+        TRadioItem& each = *items[i];
+        const POINT origin = ItemOrigin(i);
+        const int left = x + origin.x, top = y + origin.y;
+        HWND button = CreateWindowExA(0, "TransparentButton", each.caption, itemStyle, left, top, item.cx, item.cy,
+                                      shape->Handle(), ControlId(shape->NextControlId()), TWindow::ModuleInstance(),
+                                      nullptr);
+        each.control.hwnd = button;
+        if (button) BindTransparentControl(button, &each.control);
+        const int offset = Scaled(CompanionOffset);
+        if (each.companion) each.companion->Place(shape, left + offset, top + offset);
     }
     Select(selected);
     // Under the buttons, so that they stay clickable.

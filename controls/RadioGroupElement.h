@@ -45,6 +45,7 @@ public:
     void RefreshFromData() override;
     void RefreshToData() override;
 
+    // Lengths at 96 DPI.
     static const int ItemHeight = 18;
     static const int ColumnGap = 6;
     static const int CompanionOffset = 18;
@@ -55,10 +56,12 @@ private:
     int RowOf(int index) const { return index % Rows(); }
     void MeasureCaptions(TShape* shape, HDC dc);
     void MeasureCompanions(TShape* shape, HDC dc);
+    POINT ItemOrigin(int index) const; // relative to the first button's
     void Select(int value); // check marks and companions follow
 
     unsigned char widthFollowsCaptions;
-    int itemWidth;
+    int itemWidth;                  // at 96 DPI unless it follows the captions
+    SIZE item;                      // a button's window, in pixels; set by measuring
     std::vector<TRadioItem*> items; // borrowed
     THeapString frameCaption;       // display text; empty: an invisible frame
     HWND frame;                     // borrowed: a child of the shape

@@ -7,6 +7,7 @@
 
 #include "foundation/IconCache.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemSound.h"
 #include "framework/Shape.h"
 
@@ -66,7 +67,8 @@ BOOL CALLBACK InvalidateSquare(HWND window, LPARAM element)
     POINT at;
     if (shape && shape->Handle() == window &&
         shape->RootGroup().PlacementOf(reinterpret_cast<const TSystemIconElement*>(element), at)) {
-        RECT square{at.x, at.y, at.x + TSystemIconElement::IconSize, at.y + TSystemIconElement::IconSize};
+        const int size = Scaled(TSystemIconElement::IconSize);
+        RECT square{at.x, at.y, at.x + size, at.y + size};
         InvalidateRect(window, &square, TRUE);
     }
     return TRUE;
@@ -89,7 +91,7 @@ TSystemIconElement::~TSystemIconElement() = default;
 SIZE TSystemIconElement::Measure(TShape*, HDC)
 {
     if (!icon) icon = SystemIconHandle(kind);
-    return SIZE{IconSize, IconSize};
+    return Scaled(SIZE{IconSize, IconSize});
 }
 
 void TSystemIconElement::Place(TShape* shape, int, int)
@@ -106,7 +108,7 @@ void TSystemIconElement::Paint(TShape* shape, HDC dc)
     if (!icon || !shape || !shape->RootGroup().PlacementOf(this, position)) return;
     const int oldMode = SetMapMode(dc, MM_TEXT);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, position.x, position.y, IconSize, IconSize,
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, position.x, position.y, Scaled(IconSize), Scaled(IconSize),
                DST_ICON | (enabled ? 0 : DSS_DISABLED));
     SelectObject(dc, oldBrush);
     SetMapMode(dc, oldMode);

@@ -30,7 +30,7 @@ public:
     // For show/hide listeners of a shape (the only element kind that listens).
     virtual void ShownChanged(TShape* shape, bool shown);
 
-    static const int IconSize = 32;
+    static const int IconSize = 32; // at 96 DPI, the large icon
 
 private:
     // One element of a kind may stand in several open boxes at once, so where it stands is

@@ -2,6 +2,7 @@
 #include "controls/TextElement.h"
 
 #include "foundation/DisplayText.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
 
 TTextElement::TTextElement(const char* text, int dock, int alignment, bool mayBeLow)
@@ -22,10 +23,11 @@ SIZE TTextElement::Measure(TShape*, HDC dc)
 {
     RECT bounds{0, 0, 0, 0};
     DrawTextA(dc, text, -1, &bounds, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
-    textSize.cx = bounds.right - bounds.left + 2;
-    textSize.cy = bounds.bottom - bounds.top + 2;
+    const int border = Scaled(2);
+    textSize.cx = bounds.right - bounds.left + border;
+    textSize.cy = bounds.bottom - bounds.top + border;
     elementHeight = textSize.cy;
-    if (!mayBeLow && elementHeight < MinimumHeight) elementHeight = MinimumHeight;
+    if (!mayBeLow && elementHeight < Scaled(MinimumHeight)) elementHeight = Scaled(MinimumHeight);
     return SIZE{textSize.cx, elementHeight};
 }
 

@@ -18,7 +18,7 @@ public:
     void Place(TShape* shape, int x, int y) override;
     void Enable(bool enabled) override;
 
-    static const int MinimumHeight = 32;
+    static const int MinimumHeight = 32; // at 96 DPI: the height of the icon beside a message
 
 private:
     unsigned char mayBeLow; // the element may be lower than MinimumHeight

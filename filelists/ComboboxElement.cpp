@@ -6,11 +6,11 @@
 #include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 #include "framework/Shape.h"
 
 namespace {
 
-const int frameHeight = 21;
 const int captionDrop = 3;
 const DWORD frameStyle = WS_CHILD | WS_VISIBLE;
 
@@ -66,13 +66,14 @@ void TOwnerDrawComboboxElement::Load(TRegistryStore& key)
 
 SIZE TOwnerDrawComboboxElement::Measure(TShape* shape, HDC dc)
 {
-    SIZE size{width, frameHeight};
+    frameSize = Scaled(SIZE{width, FrameHeight});
+    SIZE size = frameSize;
     measuredCaptionWidth = 0;
     if (caption) {
         SIZE captionSize = caption->Measure(shape, dc);
-        measuredCaptionWidth = captionWidth >= 0 ? captionWidth : captionSize.cx;
+        measuredCaptionWidth = captionWidth >= 0 ? Scaled(captionWidth) : captionSize.cx;
         size.cx += measuredCaptionWidth;
-        if (captionSize.cy + captionDrop > size.cy) size.cy = captionSize.cy + captionDrop;
+        if (captionSize.cy + Scaled(captionDrop) > size.cy) size.cy = captionSize.cy + Scaled(captionDrop);
     }
     return size;
 }
@@ -80,12 +81,12 @@ SIZE TOwnerDrawComboboxElement::Measure(TShape* shape, HDC dc)
 void TOwnerDrawComboboxElement::Place(TShape* shape, int x, int y)
 {
     if (caption) {
-        caption->Place(shape, x, y + captionDrop);
+        caption->Place(shape, x, y + Scaled(captionDrop));
         x += measuredCaptionWidth;
     }
     editPart.Create(shape->Handle(), text, shape->NextControlId());
     RegisterFrameClass();
-    frame = CreateWindowExA(WS_EX_CLIENTEDGE, FrameClassName, "", frameStyle, x, y, width, frameHeight,
+    frame = CreateWindowExA(WS_EX_CLIENTEDGE, FrameClassName, "", frameStyle, x, y, frameSize.cx, frameSize.cy,
                             shape->Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(shape->NextControlId())),
                             TWindow::ModuleInstance(), this);
     if (frame && editPart.edit)
@@ -283,7 +284,7 @@ void TOwnerDrawComboboxElement::SetCurrentIcon(TIconSource* icon)
     if (!frame) return;
     RECT iconArea;
     GetClientRect(frame, &iconArea);
-    iconArea.right = iconArea.left + 20;
+    iconArea.right = iconArea.left + Scaled(IconRoom);
     InvalidateRect(frame, &iconArea, TRUE);
 }
 

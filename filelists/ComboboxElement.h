@@ -57,6 +57,9 @@ public:
     bool IsListOpen() const { return listPart.IsOpen(); }
 
     static const char* const FrameClassName; // "VantryCombobox"
+    // Lengths at 96 DPI: the frame's height, and the room for the icon at its left.
+    static const int FrameHeight = 21;
+    static const int IconRoom = 20;
     static LRESULT CALLBACK PreWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
@@ -92,9 +95,10 @@ private:
     void FillList();
 
     TElement* caption = nullptr; // borrowed: the caller's element
-    int captionWidth = -1;
-    int measuredCaptionWidth = 0;
+    int captionWidth = -1;          // at 96 DPI, as the width
+    int measuredCaptionWidth = 0;   // in pixels
     int width;
+    SIZE frameSize = {0, 0};        // in pixels; set by measuring
     HWND frame = nullptr; // borrowed: a child of the shape, destroyed with it; bound by window long 0
     TComboEdit editPart;
     TFloatComboList listPart;

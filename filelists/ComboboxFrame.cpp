@@ -5,16 +5,15 @@
 #include <windowsx.h>
 
 #include "foundation/IconCache.h"
+#include "foundation/ScreenScale.h"
 #include "framework/DropFiles.h"
 #include "foundation/Handles.h"
 #include "framework/Window.h"
 
 namespace {
 
-const int iconRoom = 20;
 const int buttonWidth = 14;
 const int editHeight = 12;
-const int iconSize = 16;
 
 } // namespace
 
@@ -95,16 +94,17 @@ void TOwnerDrawComboboxElement::PlaceEdit()
     RECT client;
     GetClientRect(frame, &client);
     MapWindowPoints(frame, GetParent(editPart.edit), reinterpret_cast<POINT*>(&client), 2);
-    const int top = client.top + (client.bottom - client.top - editHeight) / 2;
-    MoveWindow(editPart.edit, client.left + iconRoom, top, client.right - buttonWidth - client.left - iconRoom,
-               editHeight, TRUE);
+    const int height = Scaled(editHeight), iconRoom = Scaled(IconRoom);
+    const int top = client.top + (client.bottom - client.top - height) / 2;
+    MoveWindow(editPart.edit, client.left + iconRoom, top, client.right - Scaled(buttonWidth) - client.left - iconRoom,
+               height, TRUE);
 }
 
 RECT TOwnerDrawComboboxElement::ButtonRect() const
 {
     RECT button;
     GetClientRect(frame, &button);
-    button.left = button.right - buttonWidth;
+    button.left = button.right - Scaled(buttonWidth);
     return button;
 }
 
@@ -125,6 +125,7 @@ void TOwnerDrawComboboxElement::PaintFrame(HDC dc)
     FillRect(dc, &client, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
     if (currentIcon) {
         HICON icon = currentIcon->Get(0, nullptr);
+        const int iconSize = IconSizeOfKind(0);
         const int y = client.top + (client.bottom - client.top - iconSize) / 2;
         DrawStateA(dc, enabled ? nullptr : GetSysColorBrush(COLOR_BTNSHADOW), nullptr,
                    reinterpret_cast<LPARAM>(icon), 0, client.left + 1, y, iconSize, iconSize,

@@ -9,6 +9,7 @@
 #include "foundation/Handles.h"
 #include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
+#include "foundation/ScreenScale.h"
 #include "framework/PumpPacer.h"
 #include "framework/Shape.h"
 #include "framework/Window.h"
@@ -72,8 +73,9 @@ bool TFileListElement::MayMoveSelection(UINT message)
 
 void TFileListElement::SelectionMoved() {}
 
-bool TFileListElement::ListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
+bool TFileListElement::ListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
+    lineTip.Message(message, wParam, lParam);
     if (TReflected* reflected = AsReflected(message, lParam)) {
         reflected->handled = Reflected(*reflected);
         result = 0;
@@ -117,10 +119,12 @@ void TFileListElement::CreateList(TShape* owner, int x, int y)
     const int id = owner ? owner->NextControlId() : 0;
     controlId = static_cast<UINT>(id);
     superclass.Register();
-    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, width, height, parent,
+    const SIZE size = Scaled(SIZE{width, height});
+    HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", listStyle, x, y, size.cx, size.cy, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), TWindow::ModuleInstance(), nullptr);
     if (!list) return;
     superclass.Bind(list, *this);
+    lineTip.Attach(window);
     DragAcceptFiles(window, TRUE);
     SendMessageA(window, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
     RefreshFromData();

@@ -6,6 +6,7 @@
 
 #include "controls/ListElement.h"
 #include "filelists/ComboListItem.h"
+#include "filelists/LineTip.h"
 #include "framework/WindowBinding.h"
 
 class TFileListElement : public TListElement {
@@ -34,6 +35,7 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& item);
 
     HWND List() const { return window; }
+    const TLineTip& LineTip() const { return lineTip; }
     int DisplayCount() const { return static_cast<int>(display.size()); }
 
 protected:
@@ -84,6 +86,7 @@ private:
     // Entry, display item and line together, so they never part.
     void AppendLine(const char* path, HDC dc);
 
-    int batches = 0; // TBusy scopes open on this list
+    TLineTip lineTip; // the whole path of a line drawn cut, while the mouse rests on it
+    int batches = 0;  // TBusy scopes open on this list
     static int gap; // half a full-width character in the list font, measured before each pass
 };

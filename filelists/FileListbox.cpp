@@ -9,6 +9,7 @@
 #include "filelists/FolderScan.h"
 #include "foundation/FileDialogs.h"
 #include "foundation/PathOperations.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/StringOperations.h"
 #include "framework/DropFiles.h"
 #include "framework/OwnerDrawnMenu.h"
@@ -52,12 +53,12 @@ TFileListbox::~TFileListbox()
 
 SIZE TFileListbox::Measure(TShape* owner, HDC dc)
 {
-    listWidth = width;
-    listHeight = height;
+    listWidth = Scaled(width);
+    listHeight = Scaled(height);
     const SIZE row = buttons->Measure(owner, dc);
     rowWidth = row.cx;
     rowHeight = row.cy;
-    return SIZE{listWidth + buttonGap + rowWidth, listHeight > rowHeight ? listHeight : rowHeight};
+    return SIZE{listWidth + Scaled(buttonGap) + rowWidth, listHeight > rowHeight ? listHeight : rowHeight};
 }
 
 void TFileListbox::Place(TShape* owner, int x, int y)
@@ -69,7 +70,7 @@ void TFileListbox::Place(TShape* owner, int x, int y)
     }
     for (TButtonDescriptor* button : {&addButton, &deleteButton, &folderButton})
         if (button->id == -1) button->id = owner ? owner->NextControlId() : 0;
-    buttons->Place(owner, x + listWidth + buttonGap, y);
+    buttons->Place(owner, x + listWidth + Scaled(buttonGap), y);
     CreateMenu();
     EnableDeleteBySelection();
 }

@@ -19,6 +19,7 @@
 #include "foundation/IconCache.h"
 #include "foundation/PathOperations.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/ShellLink.h"
 #include "foundation/StringOperations.h"
 #include "framework/Shape.h"
@@ -29,8 +30,7 @@ const char captionText[] = "ﾌｧｲﾙ名(&FILENAME&):";
 const char browseCaption[] = "参照(&REFERENCE&)...";
 const int labelWidth = 68;
 const int captionHeight = 12;
-const int comboHeight = 21;
-const int listHeight = 111 - comboHeight;
+const int listHeight = 111 - TOwnerDrawComboboxElement::FrameHeight;
 const int gap = 6;
 const char historyKey[] = "MRU";
 
@@ -60,14 +60,15 @@ TFileNameElement::TCaptionLabel::TCaptionLabel() : caption(DisplayText(captionTe
 SIZE TFileNameElement::TCaptionLabel::Measure(TShape* shape, HDC)
 {
     if (shape) shape->RegisterCaption(&caption);
-    return SIZE{labelWidth, captionHeight};
+    return Scaled(SIZE{labelWidth, captionHeight});
 }
 
 void TFileNameElement::TCaptionLabel::Place(TShape* shape, int x, int y)
 {
     RegisterTransparentClasses();
-    HWND window = CreateWindowExA(0, "TransparentStatic", caption, WS_CHILD | WS_VISIBLE | SS_LEFT, x, y, labelWidth,
-                                  captionHeight, shape->Handle(),
+    const SIZE size = Scaled(SIZE{labelWidth, captionHeight});
+    HWND window = CreateWindowExA(0, "TransparentStatic", caption, WS_CHILD | WS_VISIBLE | SS_LEFT, x, y, size.cx,
+                                  size.cy, shape->Handle(),
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(shape->NextControlId())),
                                   TWindow::ModuleInstance(), nullptr);
     if (!window) return;
@@ -98,16 +99,16 @@ TFileNameElement::~TFileNameElement() = default;
 SIZE TFileNameElement::Measure(TShape* shape, HDC dc)
 {
     comboSize = TOwnerDrawComboboxElement::Measure(shape, dc);
-    comboSize.cy = comboHeight;
+    comboSize.cy = Scaled(FrameHeight);
     rowSize = buttonRow.Measure(shape, dc);
-    return SIZE{comboSize.cx + gap + rowSize.cx, std::max(comboSize.cy, rowSize.cy)};
+    return SIZE{comboSize.cx + Scaled(gap) + rowSize.cx, std::max(comboSize.cy, rowSize.cy)};
 }
 
 void TFileNameElement::Place(TShape* shape, int x, int y)
 {
     const int height = std::max(comboSize.cy, rowSize.cy);
     TOwnerDrawComboboxElement::Place(shape, x, y + (height - comboSize.cy) / 2);
-    buttonRow.Place(shape, x + comboSize.cx + gap, y + (height - rowSize.cy) / 2);
+    buttonRow.Place(shape, x + comboSize.cx + Scaled(gap), y + (height - rowSize.cy) / 2);
     if (Frame()) DragAcceptFiles(Frame(), TRUE);
     if (EditWindow()) {
         DragAcceptFiles(EditWindow(), TRUE);

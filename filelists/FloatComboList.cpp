@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include "filelists/ComboboxElement.h"
+#include "foundation/ScreenScale.h"
+#include "framework/WorkArea.h"
 #include "framework/Window.h"
 
 namespace {
@@ -76,12 +78,11 @@ void TFloatComboList::Open(HWND frame)
     }
     RECT below;
     GetWindowRect(frame, &below);
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
+    const int height = Scaled(listHeight);
+    const RECT monitor = MonitorAreaOf(below).monitor;
     int y = below.bottom;
-    if (y + listHeight > desktop.bottom) y = below.top - listHeight;
-    SetWindowPos(list, HWND_TOPMOST, below.left, y, below.right - below.left, listHeight,
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (y + height > monitor.bottom) y = below.top - height;
+    SetWindowPos(list, HWND_TOPMOST, below.left, y, below.right - below.left, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void TFloatComboList::Close()

@@ -32,7 +32,7 @@ public:
 
     HWND list = nullptr; // owned: destroyed by Destroy
     TOwnerDrawComboboxElement* owner; // borrowed: the element this list belongs to
-    int listHeight = 160;
+    int listHeight = 160; // at 96 DPI
 
 private:
     static TBoundSuperclass<TFloatComboList, &TFloatComboList::list> superclass; // binds at WM_CREATE

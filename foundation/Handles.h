@@ -21,6 +21,9 @@ struct TKeyRelease {
 struct TMemoryDCRelease {
     static void Release(HDC dc) { DeleteDC(dc); }
 };
+struct TWindowRelease {
+    static void Release(HWND window) { DestroyWindow(window); }
+};
 // Item lists come from the shell's allocator and go back to it.
 struct TItemListRelease {
     static void Release(LPITEMIDLIST list);
@@ -81,6 +84,7 @@ using TOwnedKey = THandle<HKEY, TKeyRelease, true>;
 using TBorrowedKey = THandle<HKEY, TKeyRelease, false>;
 using TMemoryDC = THandle<HDC, TMemoryDCRelease, true>;
 using TOwnedItemList = THandle<LPITEMIDLIST, TItemListRelease, true>;
+using TOwnedWindow = THandle<HWND, TWindowRelease, true>;
 
 // A window's DC from GetDC, given back with ReleaseDC.
 class TWindowDC {

@@ -2,6 +2,7 @@
 #include "foundation/IconSource.h"
 
 #include "foundation/IconCache.h"
+#include "foundation/ScreenScale.h"
 
 #include <shellapi.h>
 
@@ -15,8 +16,8 @@ UINT SizeFlags(int width, int height) { return (width == 0 || height == 0) ? LR_
 int IconSizeOfKind(int sizeKind)
 {
     switch (sizeKind) {
-    case 0: return 16;
-    case 1: return 32;
+    case 0: return Scaled(16);
+    case 1: return Scaled(32);
     default: return 0;
     }
 }
@@ -82,7 +83,8 @@ HICON TIconFileSource::Get(int width, int height)
 HICON TFileTypeIconSource::Get(int width, int height)
 {
     // The shell has two sizes; anything else is scaled from the nearer one.
-    bool small = width > 0 && width <= 16 && height > 0 && height <= 16;
+    const int smallSize = GetSystemMetrics(SM_CXSMICON);
+    bool small = width > 0 && width <= smallSize && height > 0 && height <= smallSize;
     SHFILEINFOA info = {};
     UINT flags = SHGFI_ICON | (small ? SHGFI_SMALLICON : SHGFI_LARGEICON) | (byTypeOnly ? SHGFI_USEFILEATTRIBUTES : 0);
     const DWORD attributes = byTypeOnly ? FILE_ATTRIBUTE_NORMAL : 0;

@@ -6,7 +6,8 @@
 
 #include <windows.h>
 
-// Size kinds: 0 small (16 x 16), 1 large (32 x 32), 2 the system's default icon size.
+// Size kinds: 0 small (16 x 16 at 96 DPI), 1 large (32 x 32 at 96 DPI), 2 the system's default
+// icon size. Small and large follow the screen's DPI, taken from the icon's best image.
 const int iconSizeKinds = 3;
 
 class TIconSource {
@@ -95,6 +96,6 @@ private:
     bool byTypeOnly;
 };
 
-// Width and height of a size kind (0 x 0 for the default size).
+// Width and height of a size kind in pixels (0 x 0 for the default size).
 int IconSizeOfKind(int sizeKind);
 

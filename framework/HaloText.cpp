@@ -1,22 +1,24 @@
-// Halo text: the 20 rim offsets around a text, for single prefixed lines and tabbed lines.
+// Halo text: the rim offsets around a text, for single prefixed lines and tabbed lines.
 #include "framework/HaloText.h"
 
 #include "foundation/CharText.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemChecks.h"
 
 #include <cstring>
 
 namespace {
 
-// Every offset up to 2 pixels away except the centre and the four corners: a rounded rim.
+// Every offset up to 2 pixels (at 96 DPI) away except the centre and the corners: a rounded rim.
 template <typename Draw>
 void ForEachHaloOffset(Draw draw)
 {
-    for (int dy = -2; dy <= 2; ++dy) {
-        for (int dx = -2; dx <= 2; ++dx) {
+    const int reach = Scaled(2);
+    for (int dy = -reach; dy <= reach; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
             const bool centre = dx == 0 && dy == 0;
-            const bool corner = (dx == -2 || dx == 2) && (dy == -2 || dy == 2);
-            if (!centre && !corner) draw(dx, dy);
+            const bool round = dx * dx + dy * dy <= reach * reach + 1;
+            if (!centre && round) draw(dx, dy);
         }
     }
 }

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-// One line with "&" access-key prefixes at (x, y), in the DC's text colour, with a 2-pixel rim
+// One line with "&" access-key prefixes at (x, y), in the DC's text colour, with a 2-pixel rim (at 96 DPI)
 // in its background colour (no rim on palette displays). Disabled text is embossed, or gray
 // on a palette display.
 void DrawHaloText(HDC dc, int x, int y, bool enabled, const char* text);

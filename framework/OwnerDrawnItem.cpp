@@ -5,14 +5,17 @@
 #include <cstring>
 
 #include "foundation/IconSource.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemChecks.h"
 #include "foundation/WindowBackground.h"
 #include "framework/HaloText.h"
 
 namespace {
 
+// Lengths at 96 DPI: the icon column of a small item, of a large one, and the gap before the label.
 const int smallBox = 19;
 const int largeBox = 35;
+const int labelGap = 2;
 const char fullWidthCharacter[] = "全";
 
 SIZE TextSize(HDC dc, const char* line)
@@ -60,7 +63,7 @@ void TMenuMetrics::Reload()
 
 TOwnerDrawnItem::TOwnerDrawnItem(UINT id, int position, const char* caption, const TMenuMetrics* metrics)
     : id(id), position(position), text(caption), hasAccelerator(false), icon(nullptr), metrics(metrics),
-      labelSize{0, 0}, acceleratorWidth(0), iconBox{smallBox, smallBox}, large(false), width(0), height(0)
+      labelSize{0, 0}, acceleratorWidth(0), iconBox(Scaled(SIZE{smallBox, smallBox})), large(false), width(0), height(0)
 {
     const char* tab = std::strchr(text.Text(), '\t');
     if (!tab) {
@@ -77,15 +80,15 @@ TOwnerDrawnItem::TOwnerDrawnItem(UINT id, int position, const char* caption, con
 void TOwnerDrawnItem::Measure(HDC dc, int screenWidth)
 {
     const int halfWide = metrics ? metrics->HalfWide() : 0;
-    iconBox = SIZE{smallBox, smallBox};
+    iconBox = Scaled(SIZE{smallBox, smallBox});
     large = false;
     labelSize = TextSize(dc, label);
     acceleratorWidth = hasAccelerator ? TextSize(dc, accelerator).cx : 0;
-    if (labelSize.cy >= smallBox + 8) {
-        iconBox = SIZE{largeBox, largeBox};
+    if (labelSize.cy >= Scaled(smallBox + 8)) {
+        iconBox = Scaled(SIZE{largeBox, largeBox});
         large = true;
     }
-    width = iconBox.cx + labelSize.cx + 2 - halfWide;
+    width = iconBox.cx + labelSize.cx + Scaled(labelGap) - halfWide;
     if (hasAccelerator) width += 2 * halfWide + acceleratorWidth;
     height = iconBox.cy > labelSize.cy ? iconBox.cy : labelSize.cy;
     if (width >= screenWidth / 2) width = screenWidth / 3;
@@ -105,14 +108,18 @@ void TOwnerDrawnItem::Draw(const DRAWITEMSTRUCT& item) const
     DrawIconSquare(dc, area, selected, grayed, checked);
     const int itemHeight = area.bottom - area.top;
     const int y = area.top + CentredOffset(itemHeight, labelSize.cy);
-    DrawCaption(dc, area.left + iconBox.cx + 2, y, label, selected, grayed);
-    if (hasAccelerator) {
-        const int halfWide = metrics ? metrics->HalfWide() : 0;
-        DrawCaption(dc, area.right - acceleratorWidth - halfWide, y, accelerator, selected, grayed);
-    }
+    DrawCaption(dc, LabelLeft(area), y, label, selected, grayed);
+    if (hasAccelerator) DrawCaption(dc, AcceleratorLeft(area), y, accelerator, selected, grayed);
     SetBkColor(dc, oldBack);
     SetTextColor(dc, oldText);
     if (oldFont) SelectObject(dc, oldFont);
+}
+
+int TOwnerDrawnItem::LabelLeft(const RECT& item) const { return item.left + iconBox.cx + Scaled(labelGap); }
+
+int TOwnerDrawnItem::AcceleratorLeft(const RECT& item) const
+{
+    return item.right - acceleratorWidth - (metrics ? metrics->HalfWide() : 0);
 }
 
 void TOwnerDrawnItem::PaintBackground(HDC dc, const RECT& area, bool selected) const
@@ -127,7 +134,7 @@ void TOwnerDrawnItem::PaintBackground(HDC dc, const RECT& area, bool selected) c
 
 void TOwnerDrawnItem::DrawIconSquare(HDC dc, const RECT& area, bool selected, bool grayed, bool checked) const
 {
-    const int size = large ? 32 : 16;
+    const int size = IconSizeOfKind(large ? 1 : 0);
     const int x = area.left + 1;
     const int y = area.top + CentredOffset(area.bottom - area.top, size);
     if (checked) {

@@ -50,6 +50,9 @@ public:
     int AcceleratorWidth() const { return acceleratorWidth; }
     SIZE IconBox() const { return iconBox; }
     bool Large() const { return large; }
+    // Where Draw puts the label and the accelerator text in an item's rectangle.
+    int LabelLeft(const RECT& item) const;
+    int AcceleratorLeft(const RECT& item) const;
     // The submenu object of a pop-up item; null for plain items.
     virtual TOwnerDrawnMenu* Submenu() const { return nullptr; }
 

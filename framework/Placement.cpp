@@ -5,6 +5,7 @@
 
 #include "foundation/GlobalStores.h"
 #include "foundation/RegistrySection.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemChecks.h"
 #include "framework/Shape.h"
 #include "framework/ShapePosition.h"
@@ -16,7 +17,7 @@ const char SerializeSectionName[] = "Serialize";
 
 namespace {
 
-const int screenMargin = 10;
+const int screenMargin = 10; // at 96 DPI
 // GDI coordinates of the oldest systems are 16-bit; a record beyond them is damaged.
 const LONG farthestCoordinate = 32767;
 
@@ -107,10 +108,11 @@ RECT ApplyPositionMode(TShape* shape, UINT mode, const RECT& rectangle)
 // Bottom, right, top, left: a window taller or wider than the area ends with its top-left corner inside.
 RECT KeepInside(RECT rectangle, const RECT& area)
 {
-    if (rectangle.bottom > area.bottom) OffsetRect(&rectangle, 0, area.bottom - screenMargin - rectangle.bottom);
-    if (rectangle.right > area.right) OffsetRect(&rectangle, area.right - screenMargin - rectangle.right, 0);
-    if (rectangle.top < area.top) OffsetRect(&rectangle, 0, area.top + screenMargin - rectangle.top);
-    if (rectangle.left < area.left) OffsetRect(&rectangle, area.left + screenMargin - rectangle.left, 0);
+    const int margin = Scaled(screenMargin);
+    if (rectangle.bottom > area.bottom) OffsetRect(&rectangle, 0, area.bottom - margin - rectangle.bottom);
+    if (rectangle.right > area.right) OffsetRect(&rectangle, area.right - margin - rectangle.right, 0);
+    if (rectangle.top < area.top) OffsetRect(&rectangle, 0, area.top + margin - rectangle.top);
+    if (rectangle.left < area.left) OffsetRect(&rectangle, area.left + margin - rectangle.left, 0);
     return rectangle;
 }
 
@@ -218,9 +220,10 @@ bool RestorePlacement(TShape* shape)
         TRegistrySection section(PlacementParent(shape), PlacementSection(shape), OpenExisting);
         if (!ReadRecord(section.Store(), shape->PlacementName(), record)) return false;
     }
-    RECT area = ScreenWorkArea();
     RECT normal = KeepPresentSize(shape, record.placement.rcNormalPosition);
     normal = ApplyPositionMode(shape, record.positionMode, normal);
+    // The monitor it was remembered on, or the nearest one when that is gone.
+    const RECT area = MonitorAreaOf(normal).work;
     normal = KeepInside(normal, area);
     normal = Cascade(normal, area, OtherWindowsOfClass(shape->Handle()));
     ApplyRecord(shape, record, normal);

@@ -178,7 +178,7 @@ private:
     HWND measuredControl = nullptr; // borrowed: the child ControlOfId found last
     TKeyboardTable keys;
     HPALETTE palette;          // borrowed
-    int marginX;
+    int marginX; // at 96 DPI, as every length of the layout
     int marginY;
     bool closable;
     bool showAtSetup;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include "foundation/IconSource.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/WindowBackground.h"
 #include "framework/AccessKeys.h"
 #include "framework/Placement.h"
@@ -33,8 +35,9 @@ void RegisterShapeClass()
 void TShape::AdoptDialogWindow()
 {
     HINSTANCE instance = ModuleInstance();
-    dialogSmallIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-    dialogLargeIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    const int small = IconSizeOfKind(0), large = IconSizeOfKind(1);
+    dialogSmallIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, small, small, LR_DEFAULTCOLOR)));
+    dialogLargeIcon.Reset(static_cast<HICON>(LoadImageA(instance, "APPLICATION_ICON", IMAGE_ICON, large, large, LR_DEFAULTCOLOR)));
     PostMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(dialogSmallIcon.Get()));
     PostMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(dialogLargeIcon.Get()));
     SetWindowLongA(hwnd, GWL_STYLE, static_cast<LONG>(WindowStyle));
@@ -99,9 +102,10 @@ void TShape::MeasureAndPlace()
     AssignAccessKeys(captions.data(), static_cast<int>(captions.size()));
     keysAssigned = true;
 
-    int width = size.cx + 2 * marginX;
-    int height = size.cy + 2 * marginY;
-    rootGroup.Place(this, marginX, marginY);
+    const SIZE margin = Scaled(SIZE{marginX, marginY});
+    int width = size.cx + 2 * margin.cx;
+    int height = size.cy + 2 * margin.cy;
+    rootGroup.Place(this, margin.cx, margin.cy);
     if (statusBar) {
         RECT bar;
         GetWindowRect(statusBar, &bar);
@@ -150,7 +154,7 @@ void TShape::ChooseFirstPosition()
 {
     if (!RestorePlacement(this)) {
         if (owner && IsWindow(owner) && IsWindowVisible(owner))
-            CentreShape(this);
+            CentreShape(this, owner);
         else
             PlaceShapeAtMouse(this);
         ShowAtFirstPosition();

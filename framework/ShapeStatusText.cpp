@@ -1,7 +1,10 @@
 // TShapeStatusText: the information icon and the help text of the selected menu item.
 #include "framework/ShapeStatusText.h"
 
-TShapeStatusText::TShapeStatusText() : itemEnabled(true), icon(nullptr)
+#include "foundation/IconCache.h"
+#include "foundation/ScreenScale.h"
+
+TShapeStatusText::TShapeStatusText() : itemEnabled(true), showsIcon(false)
 {
 }
 
@@ -9,22 +12,24 @@ void TShapeStatusText::SetHelp(const char* newText, bool enabled)
 {
     text = newText;
     itemEnabled = enabled;
-    icon = text.IsEmpty() ? nullptr : LoadIconA(nullptr, IDI_ASTERISK);
+    showsIcon = !text.IsEmpty();
 }
 
 void TShapeStatusText::Draw(const DRAWITEMSTRUCT& item) const
 {
     const RECT& part = item.rcItem;
     int partHeight = part.bottom - part.top;
-    int iconSize = partHeight > 23 ? 32 : 16;
+    const int iconKind = partHeight > Scaled(23) ? 1 : 0;
+    const int iconSize = IconSizeOfKind(iconKind);
     UINT disabled = itemEnabled ? 0 : DSS_DISABLED;
     HBRUSH shadow = GetSysColorBrush(COLOR_BTNSHADOW);
-    int textLeft = part.left + 2;
-    if (icon) {
+    int textLeft = part.left + Scaled(2);
+    if (showsIcon) {
+        HICON icon = SystemIconSource(IDI_ASTERISK)->Get(iconKind);
         int top = part.top + (partHeight - iconSize) / 2;
         DrawStateA(item.hDC, shadow, nullptr, reinterpret_cast<LPARAM>(icon), 0, part.left, top,
                    iconSize, iconSize, DST_ICON | disabled);
-        textLeft = part.left + iconSize + 2;
+        textLeft = part.left + iconSize + Scaled(2);
     }
     SIZE extent{0, 0};
     GetTextExtentPoint32A(item.hDC, text, text.Length(), &extent);

@@ -12,12 +12,12 @@ public:
     void SetHelp(const char* text, bool itemEnabled);
     const THeapString& Text() const { return text; }
     bool ItemEnabled() const { return itemEnabled; }
-    HICON Icon() const { return icon; }
+    bool ShowsIcon() const { return showsIcon; }
     // WM_DRAWITEM of the status bar part.
     void Draw(const DRAWITEMSTRUCT& item) const;
 
 private:
     bool itemEnabled;
     THeapString text;
-    HICON icon; // borrowed: shared system icon, or null
+    bool showsIcon; // the information icon goes before the text
 };

@@ -4,12 +4,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemChecks.h"
 #include "framework/WorkArea.h"
 
 namespace {
 
-// Farther than any snap, so the first edge in range always replaces it.
+// Farther (at 96 DPI) than any snap, so the first edge in range always replaces it.
 const int noEdgeYet = 17;
 
 bool DragsLeftEdge(int side) { return side == WMSZ_LEFT || side == WMSZ_TOPLEFT || side == WMSZ_BOTTOMLEFT; }
@@ -41,7 +42,8 @@ std::vector<RECT> VisibleTopLevelWindows(HWND anyTopLevel)
 } // namespace
 
 TSnapTracker::TSnapTracker()
-    : snapWhileMoving(true), snapWhileSizing(false), window(nullptr), workArea{}, inner{}, start{}, began{},
+    : snapWhileMoving(true), snapWhileSizing(false), window(nullptr), workArea{}, followsMonitor(false), inner{},
+      start{}, began{},
       previous{}, shift{0, 0}, savedShift{0, 0}, changed(false)
 {
 }
@@ -62,34 +64,43 @@ void TSnapTracker::Bind(HWND newWindow)
 
 void TSnapTracker::BeginTracking()
 {
-    BeginTracking(ScreenWorkArea(), VisibleTopLevelWindows(window));
+    BeginTracking(MonitorAreaOf(WindowRectangle()).work, VisibleTopLevelWindows(window));
+    followsMonitor = true;
 }
 
 // The displacement always starts from zero here: carried over from the last drag it would
 // throw the window back by that drag's distance at the first step of this one.
 void TSnapTracker::BeginTracking(const RECT& area, const std::vector<RECT>& windows)
 {
-    workArea = area;
-    inner = area;
-    InflateRect(&inner, -InnerInset, -InnerInset);
+    followsMonitor = false;
     targets.assign(1, area);
     targets.insert(targets.end(), windows.begin(), windows.end());
+    SetWorkArea(area);
     changed = false;
     start = began = previous = WindowRectangle();
     shift = savedShift = POINT{0, 0};
+}
+
+// The work area is the first target.
+void TSnapTracker::SetWorkArea(const RECT& area)
+{
+    workArea = area;
+    inner = area;
+    InflateRect(&inner, -Scaled(InnerInset), -Scaled(InnerInset));
+    targets.front() = area;
 }
 
 // The nearest target edge within [low, high] if it is at most SnapDistance away; ties keep
 // the earlier target.
 int TSnapTracker::Nearest(int value, int low, int high, bool horizontal) const
 {
-    int best = value + noEdgeYet;
+    int best = value + Scaled(noEdgeYet);
     for (const RECT& target : targets) {
         const int edges[2] = {horizontal ? target.left : target.top, horizontal ? target.right : target.bottom};
         for (int edge : edges)
             if (edge >= low && edge <= high && std::abs(edge - value) < std::abs(best - value)) best = edge;
     }
-    return std::abs(best - value) <= SnapDistance ? best : value;
+    return std::abs(best - value) <= Scaled(SnapDistance) ? best : value;
 }
 
 void TSnapTracker::Track(int side, RECT& proposed)
@@ -126,6 +137,7 @@ void TSnapTracker::TrackMoving(RECT& proposed)
     RECT unsnapped = start;
     OffsetRect(&unsnapped, shift.x, shift.y);
     proposed = unsnapped;
+    if (followsMonitor) SetWorkArea(MonitorAreaOf(unsnapped).work);
 
     RECT snapped;
     snapped.left = Nearest(unsnapped.left, workArea.left, inner.right, true);

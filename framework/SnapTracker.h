@@ -7,6 +7,7 @@
 
 class TSnapTracker {
 public:
+    // Lengths at 96 DPI.
     static constexpr int SnapDistance = 7; // an edge this near (or nearer) is taken
     static constexpr int InnerInset = 8;   // edges kept apart from the opposite side of the work area
 
@@ -14,9 +15,10 @@ public:
 
     // Follows this window from now on; its rectangle becomes the start and nothing is carried over.
     void Bind(HWND window);
-    // WM_ENTERSIZEMOVE: the work area and every visible top-level window become targets.
+    // WM_ENTERSIZEMOVE: the work area of the monitor the window is on and every visible
+    // top-level window become targets; the work area follows the window onto another monitor.
     void BeginTracking();
-    // The same with given targets (the work area is put first), for callers that know them.
+    // The same with given targets (the work area is put first and kept), for callers that know them.
     void BeginTracking(const RECT& workArea, const std::vector<RECT>& windows);
     // WM_MOVING (side 0) and WM_SIZING (a WMSZ_ side): adjusts the proposed rectangle in place.
     void Track(int side, RECT& proposed);
@@ -39,12 +41,14 @@ private:
     void TrackSizing(int side, RECT& proposed) const;
     void TrackMoving(RECT& proposed);
     void KeepInsideWorkArea(RECT& rectangle) const;
+    void SetWorkArea(const RECT& area);
     RECT WindowRectangle() const;
 
     bool snapWhileMoving;
     bool snapWhileSizing;
     HWND window;               // borrowed: the shape's window
     RECT workArea;
+    bool followsMonitor;       // the work area is the one of the monitor under the moving window
     RECT inner;                // the work area inset by InnerInset on every side
     std::vector<RECT> targets; // the work area first, then the windows in z-order
     RECT start;                // S: where the move began (sizing moves the dragged sides)

@@ -5,6 +5,8 @@
 #include "framework/TransparentControls.h"
 #include "foundation/Handles.h"
 #include "foundation/HeapString.h"
+#include "foundation/IconSource.h"
+#include "foundation/ScreenScale.h"
 #include "foundation/SystemChecks.h"
 #include "framework/HaloText.h"
 #include "framework/TransparentSuperclass.h"
@@ -146,6 +148,50 @@ LRESULT ButtonMessage(TTransparentControl& control, UINT message, WPARAM wParam,
 
 } // namespace
 
+TButtonLayout LayOutButton(LONG type, const RECT& client, SIZE text, bool hasIcon, bool pressed)
+{
+    const int height = client.bottom - client.top;
+    TButtonLayout layout{};
+    layout.text = POINT{0, (height - text.cy) / 2};
+    switch (type) {
+    case BS_GROUPBOX:
+        layout.edgeTop = Scaled(6);
+        layout.text = POINT{Scaled(TTransparentButton::GroupCaptionIndent), 0};
+        break;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_3STATE:
+    case BS_AUTO3STATE: {
+        const int glyph = Scaled(13);
+        layout.glyph = RECT{0, (height - glyph) / 2, glyph, (height - glyph) / 2 + glyph};
+        layout.text.x = Scaled(TTransparentButton::GlyphTextIndent);
+        break;
+    }
+    default: // push buttons: centred, one pixel down and right while pressed
+        layout.text.x = (client.right - client.left - text.cx) / 2;
+        if (pressed) ++layout.text.x, ++layout.text.y;
+        break;
+    }
+    if (hasIcon) {
+        // The icon goes before where the centred text would start, and the text moves over.
+        const int size = IconSizeOfKind(0);
+        const int left = layout.text.x - Scaled(10), top = (height - size) / 2;
+        layout.icon = RECT{left, top, left + size, top + size};
+        layout.text.x += Scaled(8);
+    }
+    return layout;
+}
+
+int PushButtonWidthFor(int textWidth, bool hasIcon)
+{
+    // The icon starts Scaled(10) before the centred text: that much on each side, and one for
+    // the halving.
+    const int side = TTransparentButton::PushFrame + (hasIcon ? Scaled(10) : 0);
+    return textWidth + 2 * side + 1;
+}
+
 void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool checked, bool focused, bool pressed,
                                     bool withoutDefaultFrame)
 {
@@ -155,8 +201,7 @@ void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool che
     TWindow::WindowTextOf(control, text);
     RECT textSize = {0, 0, 0, 0};
     DrawTextA(dc, text, -1, &textSize, DT_CALCRECT | DT_SINGLELINE);
-    const int textWidth = textSize.right - textSize.left;
-    const int textHeight = textSize.bottom - textSize.top;
+    const SIZE extent{textSize.right - textSize.left, textSize.bottom - textSize.top};
 
     UINT state = 0;
     if (!enabled) state |= DFCS_INACTIVE;
@@ -165,39 +210,31 @@ void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool che
 
     RECT client;
     GetClientRect(control, &client);
-    const int height = client.bottom - client.top;
-    int x = 0;
-    int y = (height - textHeight) / 2;
-    UINT glyph = 0; // DFCS_BUTTONCHECK is 0 itself, so a flag says whether there is one
-    bool hasGlyph = false;
-    switch (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) {
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    const HICON icon = ButtonIcon(control);
+    const TButtonLayout layout = LayOutButton(type, client, extent, icon != nullptr, pressed);
+    const int x = layout.text.x, y = layout.text.y;
+    UINT glyph = 0; // DFCS_BUTTONCHECK is 0 itself, so the layout's glyph box says whether there is one
+    switch (type) {
     case BS_GROUPBOX: {
         RECT edge = client;
-        edge.top += 6;
+        edge.top += layout.edgeTop;
         DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
-        x = 9;
-        y = 0;
-        RECT strip = {x, 0, x + textWidth, textHeight};
+        RECT strip = {x, 0, x + extent.cx, extent.cy};
         if (!text.IsEmpty()) PaintParentBackground(control, dc, strip);
         break;
     }
     case BS_RADIOBUTTON:
     case BS_AUTORADIOBUTTON:
         glyph = DFCS_BUTTONRADIO;
-        hasGlyph = true;
-        x = 18;
         break;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
         glyph = DFCS_BUTTONCHECK;
-        hasGlyph = true;
-        x = 18;
         break;
     case BS_3STATE:
     case BS_AUTO3STATE:
         glyph = DFCS_BUTTON3STATE;
-        hasGlyph = true;
-        x = 18;
         break;
     default: // push buttons
         if (!IsPaletteDevice(dc) && GetFocus() != control) {
@@ -205,26 +242,24 @@ void TTransparentButton::DrawButton(HWND control, HDC dc, bool enabled, bool che
         } else {
             FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         }
-        x = (client.right - client.left - textWidth) / 2;
-        if (pressed) ++x, ++y;
         DrawPushFrame(control, dc, client, focused, pressed, withoutDefaultFrame);
         break;
     }
 
-    if (HICON icon = ButtonIcon(control)) {
-        DrawStateA(dc, GetSysColorBrush(COLOR_BTNSHADOW), nullptr, reinterpret_cast<LPARAM>(icon), 0, x - 10,
-                   (height - 16) / 2, 16, 16, DST_ICON | (enabled ? 0 : DSS_DISABLED));
-        x += 8;
+    if (icon) {
+        const RECT& at = layout.icon;
+        DrawStateA(dc, GetSysColorBrush(COLOR_BTNSHADOW), nullptr, reinterpret_cast<LPARAM>(icon), 0, at.left, at.top,
+                   at.right - at.left, at.bottom - at.top, DST_ICON | (enabled ? 0 : DSS_DISABLED));
     }
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     DrawHaloText(dc, x, y, enabled, text);
-    if (hasGlyph) {
-        RECT box = {0, (height - 13) / 2, 13, (height - 13) / 2 + 13};
+    if (!IsRectEmpty(&layout.glyph)) {
+        RECT box = layout.glyph;
         DrawFrameControl(dc, &box, DFC_BUTTON, glyph | state);
     }
     if (focused) {
-        RECT around = {x - 1, y - 1, x + textWidth + 1, y + textHeight + 2};
+        RECT around = {x - 1, y - 1, x + extent.cx + 1, y + extent.cy + 2};
         DrawFocusRect(dc, &around);
     }
     SetBkMode(dc, previousMode);

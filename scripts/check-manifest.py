@@ -5,7 +5,8 @@ Reads the manifest resource (type 24) out of the program's resource section, pri
 checks what the system reads in it: one manifest, as id 1 (the one a program's process uses);
 well-formed XML in the asm.v1 assembly; the execution level asInvoker in the trustInfo form that
 Windows XP SP2 and later parse (the asm.v2 namespace; no element declaring one namespace twice,
-which crashes XP SP2); and supportedOS entries for Windows Vista, 7, 8, 8.1 and 10/11.
+which crashes XP SP2); supportedOS entries for Windows Vista, 7, 8, 8.1 and 10/11; and system-wide
+DPI awareness (dpiAware true), since the program scales its layout itself.
 
 Usage: check-manifest.py EXE
 """
@@ -21,6 +22,8 @@ RESOURCE_DIRECTORY = 2          # index of the resource table among the data dir
 ASM_V1 = "urn:schemas-microsoft-com:asm.v1"
 ASM_V2 = "urn:schemas-microsoft-com:asm.v2"
 COMPATIBILITY = "urn:schemas-microsoft-com:compatibility.v1"
+ASM_V3 = "urn:schemas-microsoft-com:asm.v3"
+WINDOWS_SETTINGS = "http://schemas.microsoft.com/SMI/2005/WindowsSettings"
 SUPPORTED_OS = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}": "Windows Vista",
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "Windows 7",
@@ -147,6 +150,11 @@ def check(manifests):
             print("  supportedOS %s" % system)
         else:
             problems.append("no supportedOS for %s %s" % (system, guid))
+
+    path = "{0}application/{0}windowsSettings/{1}dpiAware".format("{%s}" % ASM_V3, "{%s}" % WINDOWS_SETTINGS)
+    aware = [(element.text or "").strip().lower() for element in root.findall(path)]
+    if aware != ["true"]:
+        problems.append("dpiAware is %r, not one system-wide true: Windows Vista and later would stretch the windows" % aware)
     return problems
 
 
@@ -167,7 +175,7 @@ def main(argv):
     for problem in problems:
         print("FAILED: %s" % problem)
     if not problems:
-        print("The manifest asks for asInvoker in the form Windows XP parses and names Windows Vista to 11.")
+        print("The manifest asks for asInvoker in the form Windows XP parses, names Windows Vista to 11 and declares DPI awareness.")
     return 1 if problems else 0
 
 

@@ -1,5 +1,5 @@
-// The main shape without its window: the display-state table, the tray tip and the retried
-// tray icon, and the version text.
+// The main shape: the display-state table, the tray tip and the retried tray icon, the
+// version text and the context menu.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,6 +9,7 @@
 #include "app/Commands.h"
 #include "app/MainShape.h"
 #include "app/VersionWindow.h"
+#include "framework/TestElements.h"
 #include "support/OwnerWindow.h"
 #include "support/Seam.h"
 #include "support/Wait.h"
@@ -83,6 +84,26 @@ protected:
     TTrayIcon tray{"Kelvane"};
     HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
 };
+
+bool menuOpened = false;
+void CALLBACK NoteMenuAndClose(HWND window, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(window, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    menuOpened = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+// Whether WM_CONTEXTMENU at a screen point opens a menu; the menu is closed again.
+bool ContextMenuOpensAt(HWND window, POINT point)
+{
+    menuOpened = false;
+    SetTimer(window, 1, 200, &NoteMenuAndClose);
+    SendMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+    KillTimer(window, 1);
+    return menuOpened;
+}
 
 } // namespace
 
@@ -173,4 +194,24 @@ TEST_F(TrayRetryTest, RetriesEndAfterAFewAndTheDeleteStopsThem)
     EXPECT_TRUE(tray.OnMessage(owner.window, TTrayIcon::TaskbarCreatedMessage(), 0));
     EXPECT_EQ(shellCalls.size(), calls) << "no icon wanted after the delete";
     EXPECT_FALSE(tray.OnMessage(owner.window, WM_TIMER, TTrayIcon::RetryTimerId + 1));
+}
+
+// On a monitor left of and above the primary one the click's coordinates are negative.
+TEST(MainShapeTest, ContextMenuOpensAtNegativeScreenCoordinates)
+{
+    TMainShape shape;
+    shape.ShowModeless(0);
+    HWND window = shape.Handle();
+    RECT frame;
+    GetWindowRect(window, &frame);
+    MoveWindow(window, -700, -400, frame.right - frame.left, frame.bottom - frame.top, TRUE);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT inside{client.right - 4, client.bottom - 4};
+    ClientToScreen(window, &inside);
+    ASSERT_LT(inside.x, 0);
+    ASSERT_LT(inside.y, 0);
+    EXPECT_TRUE(ContextMenuOpensAt(window, inside));
+    EXPECT_FALSE(ContextMenuOpensAt(window, POINT{-1, -1})) << "the keyboard's menu key";
+    CloseShape(shape);
 }

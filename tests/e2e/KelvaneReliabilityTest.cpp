@@ -324,7 +324,10 @@ TEST_F(KelvaneReliabilityTest, DamagedWindowAndLibrarySettingsFallBackToTheDefau
         ASSERT_TRUE(WaitUntilShown(main));
         RECT frame{};
         GetWindowRect(main, &frame);
-        EXPECT_EQ(frame.left, opened.left + dx);
+        // Full-width katakana widen the buttons, and the window keeps its new size centred
+        // where the stored one was.
+        const int wider = (frame.right - frame.left) - (opened.right - opened.left);
+        EXPECT_EQ(frame.left, opened.left + dx - wider / 2);
         EXPECT_EQ(frame.top, opened.top + dy);
         EXPECT_NE(ChildTexts(main).find("キャンセル"), std::string::npos) << "full-width katakana";
         EXPECT_EQ(SwitchTranslucencyOn(main), 64);

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
+#include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -281,6 +283,71 @@ TEST_F(FileListboxTest, RightClickSelectsTheLineUnderTheMouse)
     EXPECT_STREQ("", current);
     EXPECT_NE(0u, deleteItemState & MF_GRAYED);
     EXPECT_FALSE(DeleteEnabled());
+}
+
+// A path wider than the list: the line leaves out the middle, keeping the drive and the file
+// name; the entry and the line's data stay whole, and the mouse on the line shows the whole path.
+TEST_F(FileListboxTest, CutLinesKeepDriveAndFileNameAndTheTipShowsTheWholePath)
+{
+    const std::string folders = "C:\\Music Library\\Orchestral Works and Film Scores\\Disc One\\Second Part\\";
+    const std::string longPath = folders + "01 - Opening Theme.wav";
+    const std::string longName = "C:\\" + std::string(120, 'n') + ".wav";
+    Show({"C:\\short.wav", longPath, longName});
+    EXPECT_EQ((TNames{"C:\\short.wav", longPath, longName}), Names(playList));
+    EXPECT_EQ(Names(playList), Shown());
+
+    RECT client{};
+    GetClientRect(List(), &client);
+    TWindowFontDC dc(List());
+    const struct {
+        int line;
+        bool cut;
+        const char* starts;
+        const char* ends;
+    } lines[] = {
+        {0, false, "C:\\short.wav", ".wav"},
+        {1, true, "C:\\", "\\01 - Opening Theme.wav"},
+        {2, true, "C:\\nnn", "..."}, // a name alone too long keeps the drive and loses its end
+    };
+    for (const auto& row : lines) {
+        const auto* item = reinterpret_cast<const TComboListItem*>(SendMessageA(List(), LB_GETITEMDATA, row.line, 0));
+        const std::string shown = item->ShownText(dc, client.right).Text();
+        EXPECT_EQ(row.cut, item->IsCut(client.right)) << shown;
+        EXPECT_EQ(0u, shown.find(row.starts)) << shown;
+        EXPECT_EQ(shown.size() - std::strlen(row.ends), shown.rfind(row.ends)) << shown;
+        RECT bounds{0, 0, 0, 0};
+        DrawTextA(dc, shown.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+        EXPECT_LE(item->TextLeft() + bounds.right, client.right) << shown;
+        EXPECT_EQ(row.cut, shown.find("...") != std::string::npos) << shown;
+    }
+
+    auto pointAt = [&](int line) {
+        RECT area{};
+        SendMessageA(List(), LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&area));
+        return MAKELPARAM(area.left + 40, (area.top + area.bottom) / 2);
+    };
+    HWND tip = box.LineTip().Window();
+    ASSERT_NE(nullptr, tip);
+    SendMessageA(List(), WM_MOUSEMOVE, 0, pointAt(1));
+    EXPECT_EQ(1, box.LineTip().ShownLine());
+    EXPECT_TRUE(IsWindowVisible(tip));
+    // The tip is as wide as the whole path; the tip answers only the start of its text.
+    RECT tipFrame{}, whole{0, 0, 0, 0};
+    GetWindowRect(tip, &tipFrame);
+    DrawTextA(dc, longPath.c_str(), -1, &whole, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_GE(tipFrame.right - tipFrame.left, whole.right);
+    char text[512] = "";
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = List();
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(0u, longPath.find(text)) << text;
+    EXPECT_GT(std::strlen(text), folders.size() / 2) << text;
+    SendMessageA(List(), WM_MOUSEMOVE, 0, pointAt(0)); // a line that fits has no tip
+    EXPECT_EQ(-1, box.LineTip().ShownLine());
+    EXPECT_FALSE(IsWindowVisible(tip));
 }
 
 TEST(FileListPersistenceTest, SaveAndLoadRoundTrip)

@@ -12,6 +12,7 @@
 #include "framework/WorkArea.h"
 #include "support/HeldKeys.h"
 #include "support/RegistryTestKey.h"
+#include "support/TwoMonitors.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ TEST(PlacementTest, RecordOutsideTheWorkAreaComesBackTenPixelsInside)
 {
     TRegistryTestKey key;
     SIZE size = ShapeSize(key);
-    RECT area = ScreenWorkArea();
+    RECT area = MonitorAreaAt(POINT{0, 0}).work; // the primary monitor's
     {
         WriteRecord(key, RecordAt(Sized(area.right + 300, area.bottom + 200, size)));
         TPlacedShape shape(key);
@@ -188,6 +189,37 @@ TEST(PlacementTest, RecordOutsideTheWorkAreaComesBackTenPixelsInside)
         RECT frame = shape.Frame();
         EXPECT_EQ(area.left + 10, frame.left);
         EXPECT_EQ(area.top + 10, frame.top);
+    }
+}
+
+// The screen cut in two monitors (Wine's SetWindowPlacement keeps a window on the screen it
+// knows, so the monitors lie on it): a record comes back 10 pixels inside the work area of the
+// monitor it lies most on, or of the nearest one when it lies on none, and centres there.
+TEST(PlacementTest, RecordComesBackOnItsMonitorOrTheNearestOne)
+{
+    TTwoMonitors monitors(TTwoMonitors::SplitScreen);
+    const RECT left = monitors.First().work, right = monitors.Second().work;
+    TRegistryTestKey key;
+    SIZE size = ShapeSize(key);
+    const struct {
+        RECT stored;
+        UINT mode;
+        POINT expected;
+    } cases[] = {
+        {Sized(right.left + 20, right.top + 30, size), KeepPositionCommand, {right.left + 20, right.top + 30}},
+        {Sized(left.right - size.cx + 40, 60, size), KeepPositionCommand, {left.right - 10 - size.cx, 60}},
+        {Sized(right.right + 2000, right.top - 900, size), KeepPositionCommand,
+         {right.right - 10 - size.cx, right.top + 10}},
+        {Sized(right.left + 5, right.top + 5, size), CentreCommand,
+         {right.left + (right.right - right.left - size.cx) / 2, (monitors.Second().monitor.bottom - size.cy) / 2}},
+    };
+    for (const auto& row : cases) {
+        WriteRecord(key, RecordAt(row.stored, row.mode));
+        TPlacedShape shape(key);
+        shape.Open();
+        RECT frame = shape.Frame();
+        EXPECT_EQ(row.expected.x, frame.left) << row.stored.left << "," << row.stored.top;
+        EXPECT_EQ(row.expected.y, frame.top) << row.stored.left << "," << row.stored.top;
     }
 }
 
@@ -232,7 +264,7 @@ TEST(PlacementTest, DamagedRecordsAreIgnored)
 {
     TRegistryTestKey key;
     SIZE size = ShapeSize(key);
-    RECT area = ScreenWorkArea();
+    RECT area = MonitorAreaAt(POINT{0, 0}).work; // the primary monitor's
     TPlacementRecord good = RecordAt(Sized(40, 50, size));
     TPlacementRecord absurd = RecordAt(RECT{-2000000000, 40, 2000000000, 90});
     TPlacementRecord child = good;

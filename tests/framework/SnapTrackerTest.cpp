@@ -12,6 +12,7 @@
 #include "framework/WorkArea.h"
 #include "support/HeldKeys.h"
 #include "support/RegistryTestKey.h"
+#include "support/TwoMonitors.h"
 #include "support/UnixCommand.h"
 #include "support/Wait.h"
 
@@ -153,6 +154,21 @@ TEST(SnapTrackerTest, TaskbarEdgeIsTheWorkAreaEdge)
     EXPECT_EQ(738, moved.Step(0, 738 - 5 - 400).bottom);
 }
 
+// A drag from the primary monitor onto one left of and above it snaps to the edges of the
+// monitor the window is on at each step, at negative coordinates.
+TEST(SnapTrackerTest, SnapsToTheEdgesOfTheMonitorTheWindowIsOn)
+{
+    TTwoMonitors monitors(TTwoMonitors::LeftAndAbove);
+    const RECT left = monitors.First().work, primary = monitors.Second().work;
+    TTrackedWindow moved;
+    moved.tracker.BeginTracking();
+    GetWindowRect(moved.window, &moved.last);
+    EXPECT_EQ(primary.bottom, moved.Step(0, primary.bottom - 6 - startRect.bottom).bottom);
+    EXPECT_EQ(left.left, moved.Step(left.left + 5 - moved.last.left, 0).left);
+    EXPECT_EQ(left.top, moved.Step(0, left.top + 4 - moved.last.top).top);
+    EXPECT_EQ(left.left + 25, moved.Step(20, 0).left); // the mouse is 25 pixels in: free again
+}
+
 TEST(SnapTrackerTest, SizingSnapsOnlyWhenAsked)
 {
     TTrackedWindow sized;
@@ -190,7 +206,7 @@ TEST(SnapTrackerTest, ShapeSnapsToAnotherWindowAndToTheWorkArea)
     EXPECT_EQ(250, proposed.top);
     EXPECT_EQ(width, proposed.right - proposed.left);
 
-    RECT area = ScreenWorkArea();
+    RECT area = MonitorAreaOfWindow(window).work;
     RECT toEdge = proposed;
     OffsetRect(&toEdge, area.left + 6 - toEdge.left, 0);
     shape.SnapTracker().Follow(0, toEdge);
@@ -220,7 +236,7 @@ TEST(SnapTrackerTest, RealDragSnapsToTheWorkAreaAndStoresThePlacement)
     SetForegroundWindow(window);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }, 5000, "the shape coming to the front"));
 
-    RECT area = ScreenWorkArea();
+    RECT area = MonitorAreaOfWindow(window).work;
     POINT client{40, 40};
     ClientToScreen(window, &client);
     int travel = 300 - (area.left + 5); // ends 5 pixels short of the edge, which pulls it flush

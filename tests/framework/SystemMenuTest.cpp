@@ -8,6 +8,7 @@
 #include "framework/TestElements.h"
 #include "framework/Translucency.h"
 #include "support/Seam.h"
+#include "support/TwoMonitors.h"
 #include "support/Wait.h"
 
 namespace {
@@ -208,5 +209,31 @@ TEST(SystemMenuTest, CentreAndAtMouseMoveTheShapeAndMarkThePositionMode)
     SendMessageA(shape.Handle(), WM_SYSCOMMAND, KeepPositionCommand, 0);
     EXPECT_FALSE(State(menu, MousePositionCommand) & MF_CHECKED);
     EXPECT_TRUE(State(menu, KeepPositionCommand) & MF_CHECKED);
+    CloseShape(shape);
+}
+
+// The screen cut in two monitors: centring keeps the shape on its own monitor, and at the mouse
+// it stays 32 pixels inside the monitor under the cursor.
+TEST(SystemMenuTest, CentreAndAtMouseStayOnTheirMonitor)
+{
+    TTwoMonitors monitors(TTwoMonitors::SplitScreen);
+    const RECT right = monitors.Second().monitor;
+    TFixedElement element(150, 60);
+    TShape shape(nullptr, "Where", &element, nullptr);
+    shape.ShowModeless(0);
+    RECT frame;
+    GetWindowRect(shape.Handle(), &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    MoveWindow(shape.Handle(), right.right - width - 3, right.top + 3, width, height, TRUE);
+    SendMessageA(shape.Handle(), WM_SYSCOMMAND, CentreCommand, 0);
+    GetWindowRect(shape.Handle(), &frame);
+    EXPECT_EQ(right.left + (right.right - right.left - width) / 2, frame.left);
+    EXPECT_EQ(right.top + (right.bottom - right.top - height) / 2, frame.top);
+
+    MoveCursor(right.left + 8, right.top + 200);
+    SendMessageA(shape.Handle(), WM_SYSCOMMAND, MousePositionCommand, 0);
+    GetWindowRect(shape.Handle(), &frame);
+    EXPECT_EQ(right.left + 32, frame.left);
+    EXPECT_EQ(right.top + 200 - height / 2, frame.top);
     CloseShape(shape);
 }

@@ -30,6 +30,11 @@ public:
             DeleteRawValue(key, name.c_str(), root);
     }
 
+    void SetDword(DWORD value) const
+    {
+        SetRawValue(key, name.c_str(), REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof value), root);
+    }
+
 private:
     std::string key, name;
     HKEY root;
